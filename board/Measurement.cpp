@@ -1,0 +1,64 @@
+#include "board/Measurement.h"
+
+#include "board/Palette.h"
+#include "board/Surface.h"
+
+#include <QImage>
+
+#include <cmath>
+
+namespace {
+
+constexpr int LatticeStep = 3;
+constexpr QRgb RgbMask = 0x00ffffff;
+
+int roundHalfEven(double value)
+{
+    return static_cast<int>(std::nearbyint(value));
+}
+
+} // namespace
+
+TerritoryCount sampleTerritory(const QImage &board, QRgb leftColor, QRgb rightColor)
+{
+    const QRgb left = leftColor & RgbMask;
+    const QRgb right = rightColor & RgbMask;
+    TerritoryCount count;
+    // Row by row rather than column by column: the counts do not depend on the order, and the
+    // rows are contiguous in memory.
+    for (int y = 0; y < board.height(); y += LatticeStep) {
+        const auto *row = reinterpret_cast<const QRgb *>(board.constScanLine(y));
+        for (int x = 0; x < board.width(); x += LatticeStep) {
+            const QRgb color = row[x] & RgbMask;
+            const bool isLeft = color == left;
+            const bool isRight = color == right;
+            count.left += isLeft;
+            count.right += isRight;
+            count.unpainted += !isLeft && !isRight && color != 0;
+        }
+    }
+    return count;
+}
+
+void drawTerritoryGraph(Surface &strip, const TerritoryCount &count, QRgb leftPaint, QRgb rightPaint)
+{
+    strip.clearPicture();
+    const int width = strip.ScaleWidth();
+    const int height = strip.ScaleHeight();
+    // Counts stay far below 2^24, so single precision holds them exactly, as the shares are.
+    const float total = static_cast<float>(count.right) + static_cast<float>(count.left)
+                        + static_cast<float>(count.unpainted);
+    if (total > 0) {
+        const float leftShare = static_cast<float>(count.left) * static_cast<float>(width) / total;
+        const float rightShare = static_cast<float>(count.right) * static_cast<float>(width) / total;
+        const int leftEnd = roundHalfEven(leftShare);
+        const int rightStart = width - roundHalfEven(rightShare);
+        if (leftEnd > 0)
+            strip.filledBox(0, 0, leftEnd - 1, height - 1, leftPaint);
+        if (rightStart < width)
+            strip.filledBox(rightStart, 0, width - 1, height - 1, rightPaint);
+    }
+    const int middle = width / 2;
+    strip.line(middle, 0, middle, height - 1, Palette::Black);
+    strip.line(middle + 1, 0, middle + 1, height - 1, Palette::White);
+}

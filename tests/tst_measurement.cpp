@@ -1,0 +1,217 @@
+#include "board/ColorStep.h"
+#include "board/Measurement.h"
+#include "board/Palette.h"
+#include "board/Surface.h"
+
+#include <QTest>
+
+namespace {
+
+const QRgb LeftColor = Palette::color(9);
+const QRgb RightColor = Palette::color(12);
+const QRgb StripBack = Palette::LightGrey;
+
+// The large 8 x 6 grid of 80-pixel squares, one-pixel lines at x, y = 80, 160, ...
+Surface largeGrid()
+{
+    Surface board(640, 480);
+    for (int x = 80; x < 640; x += 80)
+        board.line(x, 0, x, 480, Palette::Black);
+    for (int y = 80; y < 480; y += 80)
+        board.line(0, y, 640, y, Palette::Black);
+    board.setFillStyle(Surface::FillStyle::Solid);
+    return board;
+}
+
+void paint(Surface &board, QPoint at, QRgb color)
+{
+    board.setFillColor(color);
+    board.floodFill(at.x(), at.y());
+}
+
+// Columns of the strip's middle row, as characters: L left colour, R right colour, - background,
+// k black, w white.
+QString stripRow(const Surface &strip)
+{
+    QString row;
+    for (int x = 0; x < strip.ScaleWidth(); ++x) {
+        const QRgb rgb = strip.image().pixel(x, strip.ScaleHeight() / 2);
+        row += rgb == LeftColor ? 'L' : rgb == RightColor ? 'R' : rgb == StripBack ? '-'
+               : rgb == Palette::Black ? 'k' : rgb == Palette::White ? 'w' : '?';
+    }
+    return row;
+}
+
+} // namespace
+
+class MeasurementTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void colorStepSequences_data();
+    void colorStepSequences();
+    void countsOfKnownBoards_data();
+    void countsOfKnownBoards();
+    void paintedSquaresMatchTheLatticeCount();
+    void barsCoverTheRoundedShares_data();
+    void barsCoverTheRoundedShares();
+    void graphSpansTheWholeStripHeight();
+};
+
+void MeasurementTest::colorStepSequences_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("other");
+    QTest::addColumn<QList<int>>("steps");
+    QTest::newRow("left from the default")
+        << 9 << 12 << QList<int>{10, 11, 13, 14, 15, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    QTest::newRow("right from the default")
+        << 12 << 9 << QList<int>{13, 14, 15, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12};
+    QTest::newRow("14 against 15 skips and wraps") << 14 << 15 << QList<int>{1, 2};
+    QTest::newRow("15 against 1: skip before wrap") << 15 << 1 << QList<int>{1, 2};
+    QTest::newRow("black as a stored start") << 0 << 1 << QList<int>{2, 3};
+}
+
+void MeasurementTest::colorStepSequences()
+{
+    QFETCH(int, start);
+    QFETCH(int, other);
+    QFETCH(QList<int>, steps);
+    qint16 color = qint16(start);
+    for (int expected : steps) {
+        color = colorStep(color, qint16(other));
+        QCOMPARE(int(color), expected);
+    }
+}
+
+void MeasurementTest::countsOfKnownBoards_data()
+{
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<int>("unpainted");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("right");
+    QTest::newRow("nothing painted") << "empty" << 34240 << 0 << 0;
+    QTest::newRow("all in the left colour") << "left" << 0 << 34240 << 0;
+    QTest::newRow("same colour on both sides counts twice") << "same" << 0 << 34240 << 34240;
+    QTest::newRow("a colour no swatch shows is unpainted") << "other" << 34240 << 0 << 0;
+    QTest::newRow("a region narrower than the lattice is missed") << "narrow" << 34240 - 4 << 0 << 0;
+    QTest::newRow("all black counts nothing") << "black" << 0 << 0 << 0;
+}
+
+void MeasurementTest::countsOfKnownBoards()
+{
+    QFETCH(QString, board);
+    QFETCH(int, unpainted);
+    QFETCH(int, left);
+    QFETCH(int, right);
+
+    Surface surface(640, 480);
+    QRgb rightSwatch = RightColor;
+    if (board == "left") {
+        surface.filledBox(0, 0, 639, 479, LeftColor);
+    } else if (board == "same") {
+        surface.filledBox(0, 0, 639, 479, LeftColor);
+        rightSwatch = LeftColor;
+    } else if (board == "other") {
+        surface.filledBox(0, 0, 639, 479, Palette::color(2));
+    } else if (board == "narrow") {
+        // A closed 2 x 2 room between the lattice points (0,0), (3,0), (0,3), (3,3), painted
+        // left: its walls stand on four samples and its inside on none.
+        surface.line(0, 0, 3, 0, Palette::Black);
+        surface.line(0, 3, 3, 3, Palette::Black);
+        surface.line(0, 0, 0, 3, Palette::Black);
+        surface.line(3, 0, 3, 3, Palette::Black);
+        surface.setFillStyle(Surface::FillStyle::Solid);
+        paint(surface, {1, 1}, LeftColor);
+    } else if (board == "black") {
+        surface.filledBox(0, 0, 639, 479, Palette::Black);
+    }
+    const TerritoryCount count = sampleTerritory(surface.image(), LeftColor, rightSwatch);
+    QCOMPARE(count.unpainted, unpainted);
+    QCOMPARE(count.left, left);
+    QCOMPARE(count.right, right);
+}
+
+// 12 of the 48 large squares painted left and 24 right: the counts are those of the lattice
+// points inside those squares, worked out from the geometry rather than read from pixels.
+void MeasurementTest::paintedSquaresMatchTheLatticeCount()
+{
+    Surface board = largeGrid();
+    auto sideOf = [](int column, int row) {
+        const int square = row * 8 + column;
+        return square < 12 ? 1 : square < 36 ? 2 : 0;
+    };
+    for (int row = 0; row < 6; ++row)
+        for (int column = 0; column < 8; ++column)
+            if (const int side = sideOf(column, row))
+                paint(board, {column * 80 + 40, row * 80 + 40}, side == 1 ? LeftColor : RightColor);
+
+    TerritoryCount expected;
+    for (int x = 0; x < 640; x += 3) {
+        for (int y = 0; y < 480; y += 3) {
+            const bool onLine = (x % 80 == 0 && x > 0) || (y % 80 == 0 && y > 0);
+            if (onLine)
+                continue;
+            const int side = sideOf(x / 80, y / 80);
+            (side == 1 ? expected.left : side == 2 ? expected.right : expected.unpainted)++;
+        }
+    }
+    const TerritoryCount count = sampleTerritory(board.image(), LeftColor, RightColor);
+    QCOMPARE(count.left, expected.left);
+    QCOMPARE(count.right, expected.right);
+    QCOMPARE(count.unpainted, expected.unpainted);
+    // Changing a swatch after painting moves that side's area into the unpainted share.
+    const TerritoryCount afterChange = sampleTerritory(board.image(), Palette::color(10), RightColor);
+    QCOMPARE(afterChange.left, 0);
+    QCOMPARE(afterChange.unpainted, expected.unpainted + expected.left);
+}
+
+void MeasurementTest::barsCoverTheRoundedShares_data()
+{
+    QTest::addColumn<int>("unpainted");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("right");
+    QTest::addColumn<int>("leftEnd");    // first column not in the left bar
+    QTest::addColumn<int>("rightStart"); // first column of the right bar
+    QTest::newRow("nothing painted: no bars") << 100 << 0 << 0 << 0 << 640;
+    QTest::newRow("all left fills the strip") << 0 << 50 << 0 << 640 << 640;
+    QTest::newRow("all right fills the strip") << 0 << 0 << 50 << 0 << 0;
+    QTest::newRow("a quarter and a half") << 1 << 1 << 2 << 160 << 320;
+    QTest::newRow("equal counts give equal bars") << 1 << 3 << 3 << 274 << 366;
+    QTest::newRow("half a column rounds to even") << 1277 << 1 << 2 << 0 << 639;
+    QTest::newRow("nothing counted at all") << 0 << 0 << 0 << 0 << 640;
+}
+
+void MeasurementTest::barsCoverTheRoundedShares()
+{
+    QFETCH(int, unpainted);
+    QFETCH(int, left);
+    QFETCH(int, right);
+    QFETCH(int, leftEnd);
+    QFETCH(int, rightStart);
+
+    Surface strip(640, 11, StripBack);
+    drawTerritoryGraph(strip, {unpainted, left, right}, LeftColor, RightColor);
+
+    QString expected;
+    for (int x = 0; x < 640; ++x)
+        expected += x == 320 ? 'k' : x == 321 ? 'w' : x >= rightStart ? 'R' : x < leftEnd ? 'L' : '-';
+    QCOMPARE(stripRow(strip), expected);
+}
+
+void MeasurementTest::graphSpansTheWholeStripHeight()
+{
+    Surface strip(640, 11, StripBack);
+    strip.filledBox(0, 0, 639, 10, Palette::Grey); // an earlier progress bar
+    drawTerritoryGraph(strip, {0, 1, 1}, LeftColor, RightColor);
+    for (int y = 0; y < 11; ++y) {
+        QCOMPARE(strip.image().pixel(0, y), LeftColor);
+        QCOMPARE(strip.image().pixel(639, y), RightColor);
+        QCOMPARE(strip.image().pixel(320, y), Palette::Black);
+        QCOMPARE(strip.image().pixel(321, y), Palette::White);
+    }
+}
+
+QTEST_APPLESS_MAIN(MeasurementTest)
+#include "tst_measurement.moc"

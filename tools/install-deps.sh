@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing the game need on Debian 12, as root or through
+# sudo. Packages already present are left alone, so a second run costs a few seconds.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev
+    fonts-ipafont fonts-liberation
+    libwmf-dev
+    libbenchmark-dev
+    xvfb xauth x11-utils xdotool
+)
+if [ "${1:-}" = "--test" ]; then
+    packages+=(cups printer-driver-cups-pdf poppler-utils clang clang-tidy clang-format
+               libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+        || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}" >/dev/null

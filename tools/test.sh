@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with warnings as errors and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/install-deps.sh --test
+cmake -S . -B build-test -G Ninja -DMORVANE_WARNINGS_AS_ERRORS=ON >/dev/null
+cmake --build build-test
+ctest --test-dir build-test --output-on-failure
