@@ -5,8 +5,7 @@
 
 namespace {
 
-template <bool GameSettings::*Field>
-bool storeBoolean(GameSettings &settings, QStringView text)
+template <bool GameSettings::*Field> bool storeBoolean(GameSettings &settings, QStringView text)
 {
     const auto value = SettingsText::readBoolean(text);
     if (value)
@@ -22,8 +21,7 @@ bool storeLineWidth(GameSettings &settings, QStringView text)
     return value.has_value();
 }
 
-template <int Side>
-bool storePaintColor(GameSettings &settings, QStringView text)
+template <int Side> bool storePaintColor(GameSettings &settings, QStringView text)
 {
     const auto value = SettingsText::readInteger16(text);
     if (!value || *value < 0 || *value >= Palette::Count)
@@ -32,8 +30,7 @@ bool storePaintColor(GameSettings &settings, QStringView text)
     return true;
 }
 
-template <int Direction>
-bool storeRate(GameSettings &settings, QStringView text)
+template <int Direction> bool storeRate(GameSettings &settings, QStringView text)
 {
     const auto value = SettingsText::readSingle(text);
     if (value)

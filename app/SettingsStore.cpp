@@ -33,8 +33,7 @@ void read(GameSettings &settings)
     store.beginGroup(QStringLiteral("Setting"));
     for (const SettingKey &key : settingKeys()) {
         const QString defaultText = QString::fromLatin1(key.defaultText);
-        const QString text =
-            storedText(store.value(QString::fromLatin1(key.key), defaultText));
+        const QString text = storedText(store.value(QString::fromLatin1(key.key), defaultText));
         if (key.store(settings, text))
             continue;
         qWarning().noquote() << QStringLiteral("Morvane: setting %1 holds \"%2\", which is not "

@@ -7,7 +7,6 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 
 namespace {
 
@@ -29,8 +28,8 @@ namespace SettingsText {
 
 std::optional<double> readNumber(QStringView text)
 {
-    static const QRegularExpression whole(QStringLiteral(R"(^\s*()") + numberPattern
-                                          + QStringLiteral(R"()\s*$)"));
+    static const QRegularExpression whole(QStringLiteral(R"(^\s*()") + numberPattern +
+                                          QStringLiteral(R"()\s*$)"));
     const auto match = whole.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -73,8 +72,8 @@ std::optional<float> readSingle(QStringView text)
 
 float readTypedNumber(QStringView text)
 {
-    static const QRegularExpression leading(QStringLiteral(R"(^[ \t\r\n]*()") + numberPattern
-                                            + QStringLiteral(")"));
+    static const QRegularExpression leading(QStringLiteral(R"(^[ \t\r\n]*()") + numberPattern +
+                                            QStringLiteral(")"));
     const auto match = leading.match(text);
     if (!match.hasMatch())
         return 0.0F;
@@ -94,8 +93,8 @@ QString booleanText(bool value)
 QString generalNumber(float value)
 {
     char buffer[32];
-    const auto result = std::to_chars(std::begin(buffer), std::end(buffer), value,
-                                      std::chars_format::general, 7);
+    const auto result =
+        std::to_chars(std::begin(buffer), std::end(buffer), value, std::chars_format::general, 7);
     QString text = QString::fromLatin1(buffer, static_cast<qsizetype>(result.ptr - buffer));
     text.replace(QLatin1Char('e'), QLatin1Char('E'));
     if (text == QLatin1String("-0"))

@@ -33,8 +33,7 @@ public:
         , m_fill(fill | 0xff000000)
         , m_mark(fill & RgbMask)
         , m_wall(wall & RgbMask)
-    {
-    }
+    {}
 
     int run(QPoint seed)
     {

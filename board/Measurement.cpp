@@ -40,17 +40,19 @@ TerritoryCount sampleTerritory(const QImage &board, QRgb leftColor, QRgb rightCo
     return count;
 }
 
-void drawTerritoryGraph(Surface &strip, const TerritoryCount &count, QRgb leftPaint, QRgb rightPaint)
+void drawTerritoryGraph(Surface &strip, const TerritoryCount &count, QRgb leftPaint,
+                        QRgb rightPaint)
 {
     strip.clearPicture();
     const int width = strip.ScaleWidth();
     const int height = strip.ScaleHeight();
     // Counts stay far below 2^24, so single precision holds them exactly, as the shares are.
-    const float total = static_cast<float>(count.right) + static_cast<float>(count.left)
-                        + static_cast<float>(count.unpainted);
+    const float total = static_cast<float>(count.right) + static_cast<float>(count.left) +
+                        static_cast<float>(count.unpainted);
     if (total > 0) {
         const float leftShare = static_cast<float>(count.left) * static_cast<float>(width) / total;
-        const float rightShare = static_cast<float>(count.right) * static_cast<float>(width) / total;
+        const float rightShare =
+            static_cast<float>(count.right) * static_cast<float>(width) / total;
         const int leftEnd = roundHalfEven(leftShare);
         const int rightStart = width - roundHalfEven(rightShare);
         if (leftEnd > 0)

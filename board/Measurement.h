@@ -21,4 +21,5 @@ TerritoryCount sampleTerritory(const QImage &board, QRgb leftColor, QRgb rightCo
 // x < round(L), the right share from the right edge over x >= W - round(R) (drawn over the left),
 // then a black line at W / 2 and a white one at W / 2 + 1, full height. With no counted sample at
 // all only the two middle lines are drawn.
-void drawTerritoryGraph(Surface &strip, const TerritoryCount &count, QRgb leftPaint, QRgb rightPaint);
+void drawTerritoryGraph(Surface &strip, const TerritoryCount &count, QRgb leftPaint,
+                        QRgb rightPaint);

@@ -36,8 +36,12 @@ QString stripRow(const Surface &strip)
     QString row;
     for (int x = 0; x < strip.ScaleWidth(); ++x) {
         const QRgb rgb = strip.image().pixel(x, strip.ScaleHeight() / 2);
-        row += rgb == LeftColor ? 'L' : rgb == RightColor ? 'R' : rgb == StripBack ? '-'
-               : rgb == Palette::Black ? 'k' : rgb == Palette::White ? 'w' : '?';
+        row += rgb == LeftColor        ? 'L'
+               : rgb == RightColor     ? 'R'
+               : rgb == StripBack      ? '-'
+               : rgb == Palette::Black ? 'k'
+               : rgb == Palette::White ? 'w'
+                                       : '?';
     }
     return row;
 }
@@ -95,7 +99,8 @@ void MeasurementTest::countsOfKnownBoards_data()
     QTest::newRow("all in the left colour") << "left" << 0 << 34240 << 0;
     QTest::newRow("same colour on both sides counts twice") << "same" << 0 << 34240 << 34240;
     QTest::newRow("a colour no swatch shows is unpainted") << "other" << 34240 << 0 << 0;
-    QTest::newRow("a region narrower than the lattice is missed") << "narrow" << 34240 - 4 << 0 << 0;
+    QTest::newRow("a region narrower than the lattice is missed")
+        << "narrow" << 34240 - 4 << 0 << 0;
     QTest::newRow("all black counts nothing") << "black" << 0 << 0 << 0;
 }
 
@@ -162,7 +167,8 @@ void MeasurementTest::paintedSquaresMatchTheLatticeCount()
     QCOMPARE(count.right, expected.right);
     QCOMPARE(count.unpainted, expected.unpainted);
     // Changing a swatch after painting moves that side's area into the unpainted share.
-    const TerritoryCount afterChange = sampleTerritory(board.image(), Palette::color(10), RightColor);
+    const TerritoryCount afterChange =
+        sampleTerritory(board.image(), Palette::color(10), RightColor);
     QCOMPARE(afterChange.left, 0);
     QCOMPARE(afterChange.unpainted, expected.unpainted + expected.left);
 }
@@ -196,7 +202,11 @@ void MeasurementTest::barsCoverTheRoundedShares()
 
     QString expected;
     for (int x = 0; x < 640; ++x)
-        expected += x == 320 ? 'k' : x == 321 ? 'w' : x >= rightStart ? 'R' : x < leftEnd ? 'L' : '-';
+        expected += x == 320          ? 'k'
+                    : x == 321        ? 'w'
+                    : x >= rightStart ? 'R'
+                    : x < leftEnd     ? 'L'
+                                      : '-';
     QCOMPARE(stripRow(strip), expected);
 }
 

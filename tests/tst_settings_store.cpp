@@ -49,8 +49,8 @@ void SettingsStoreTest::emptyStoreGivesTheDefaults()
 {
     GameSettings settings;
     SettingsStore::read(settings);
-    QVERIFY(settings.CanSearchButton && settings.CanSelectButton && settings.CanColorChange
-            && settings.CanOpenFile);
+    QVERIFY(settings.CanSearchButton && settings.CanSelectButton && settings.CanColorChange &&
+            settings.CanOpenFile);
     QVERIFY(!settings.PrintModeFlag && !settings.ScreenModeFlag);
     QCOMPARE(settings.LineWidth, qint16(1));
     QCOMPARE(settings.PaintColor[1], qint16(9));
@@ -116,20 +116,17 @@ void SettingsStoreTest::badTextsFallBackToTheDefaultWithAWarning_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<double>("expected");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("LineWidth overflow") << QByteArray("LineWidth=40000") << "LineWidth" << 1.0
-                                        << "40000";
+    QTest::newRow("LineWidth overflow")
+        << QByteArray("LineWidth=40000") << "LineWidth" << 1.0 << "40000";
     QTest::newRow("Boolean yes") << QByteArray("CanSearchButton=yes") << "CanSearchButton" << 1.0
                                  << "yes";
-    QTest::newRow("rate abc") << QByteArray("RateYoko=abc") << "RateYoko" << double(0.85F)
-                              << "abc";
-    QTest::newRow("rate with a comma") << QByteArray("RateTate=0,85") << "RateTate"
-                                       << double(0.75F) << "0,85";
-    QTest::newRow("rate nan") << QByteArray("RateTate=nan") << "RateTate" << double(0.75F)
-                              << "nan";
-    QTest::newRow("colour above the palette") << QByteArray("PaintColorLeft=16") << "Left" << 9.0
-                                              << "16";
-    QTest::newRow("negative colour") << QByteArray("PaintColorRight=-1") << "Right" << 12.0
-                                     << "-1";
+    QTest::newRow("rate abc") << QByteArray("RateYoko=abc") << "RateYoko" << double(0.85F) << "abc";
+    QTest::newRow("rate with a comma")
+        << QByteArray("RateTate=0,85") << "RateTate" << double(0.75F) << "0,85";
+    QTest::newRow("rate nan") << QByteArray("RateTate=nan") << "RateTate" << double(0.75F) << "nan";
+    QTest::newRow("colour above the palette")
+        << QByteArray("PaintColorLeft=16") << "Left" << 9.0 << "16";
+    QTest::newRow("negative colour") << QByteArray("PaintColorRight=-1") << "Right" << 12.0 << "-1";
 }
 
 void SettingsStoreTest::badTextsFallBackToTheDefaultWithAWarning()
@@ -140,8 +137,8 @@ void SettingsStoreTest::badTextsFallBackToTheDefaultWithAWarning()
     QFETCH(QString, shown);
     writeRaw(userFile(), "[Setting]\n" + line + "\n");
     const QString key = QString::fromLatin1(line.left(line.indexOf('=')));
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(key + ".*\"" + QRegularExpression::escape(shown) + "\""));
+    QTest::ignoreMessage(
+        QtWarningMsg, QRegularExpression(key + ".*\"" + QRegularExpression::escape(shown) + "\""));
     GameSettings settings;
     SettingsStore::read(settings);
     QCOMPARE(fieldValue(settings, field), expected);

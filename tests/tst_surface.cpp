@@ -44,8 +44,8 @@ void SurfaceTest::floodFillPaintsTheReachableRegionOnly_data()
         << QStringList{"..#..", "..#..", ".....", "..#.."} << QPoint(0, 0)
         << QStringList{"rr#rr", "rr#rr", "rrrrr", "rr#rr"} << 17;
     QTest::newRow("seed on black paints nothing")
-        << QStringList{"...", ".#.", "..."} << QPoint(1, 1)
-        << QStringList{"...", ".#.", "..."} << 0;
+        << QStringList{"...", ".#.", "..."} << QPoint(1, 1) << QStringList{"...", ".#.", "..."}
+        << 0;
     QTest::newRow("seed outside paints nothing")
         << QStringList{"...", "..."} << QPoint(3, 0) << QStringList{"...", "..."} << 0;
     QTest::newRow("other colours are painted over")
@@ -224,10 +224,10 @@ void SurfaceTest::transparentBrushPaintsNothing()
 void SurfaceTest::paletteHoldsTheSixteenBasicColours()
 {
     const QList<QRgb> expected = {
-        qRgb(0, 0, 0),     qRgb(0, 0, 128),   qRgb(0, 128, 0),     qRgb(0, 128, 128),
-        qRgb(128, 0, 0),   qRgb(128, 0, 128), qRgb(128, 128, 0),   qRgb(192, 192, 192),
-        qRgb(128, 128, 128), qRgb(0, 0, 255), qRgb(0, 255, 0),     qRgb(0, 255, 255),
-        qRgb(255, 0, 0),   qRgb(255, 0, 255), qRgb(255, 255, 0),   qRgb(255, 255, 255),
+        qRgb(0, 0, 0),       qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128),
+        qRgb(128, 0, 0),     qRgb(128, 0, 128), qRgb(128, 128, 0), qRgb(192, 192, 192),
+        qRgb(128, 128, 128), qRgb(0, 0, 255),   qRgb(0, 255, 0),   qRgb(0, 255, 255),
+        qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255),
     };
     for (int index = 0; index < Palette::Count; ++index)
         QCOMPARE(Palette::color(index), expected.at(index));

@@ -1,0 +1,7 @@
+#pragma once
+
+class QWidget;
+
+// Places a window in the middle of its screen by its outer size (frame included):
+// left = (screen width - window width) / 2, top likewise, halves kept unrounded until the move.
+void centreOnScreen(QWidget &window);

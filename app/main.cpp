@@ -1,0 +1,27 @@
+#include "app/DisplayCheck.h"
+#include "app/Fonts.h"
+#include "app/Module1.h"
+#include "app/QtTranslations.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    if (!DisplayCheck::displayAvailable()) {
+        const QString program = QString::fromLocal8Bit(argc > 0 ? argv[0] : "morvane");
+        std::fprintf(stderr, "%s\n", qPrintable(DisplayCheck::noDisplayMessage(program)));
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    // The quit button is the only way out; hiding the main window for a dialog must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+    Fonts::installSubstitutions();
+    QtTranslations::installJapanese(app);
+
+    Module1 module;
+    module.Main();
+    return QApplication::exec();
+}

@@ -1,0 +1,83 @@
+#include "app/GameSettings.h"
+#include "board/Surface.h"
+#include "patterns/DiagonalLines.h"
+#include "patterns/Grids.h"
+#include "patterns/LineRemoval.h"
+#include "patterns/OriginalPicture.h"
+#include "patterns/RandomLines.h"
+#include "patterns/RandomSequence.h"
+#include "patterns/Triangles.h"
+
+#include <benchmark/benchmark.h>
+
+// One press of each pattern button on the 640 x 480 board, thin and thick lines.
+namespace {
+
+struct PatternBoard {
+    explicit PatternBoard(const benchmark::State &state) {
+        settings.LineWidth = static_cast<qint16>(state.range(0));
+        settings.Rate = {0.85f, 0.75f};
+    }
+
+    Surface board{640, 480};
+    Surface strip{640, 11};
+    GameSettings settings;
+    RandomSequence random{[] { return quint32(1); }};
+};
+
+template <void (*Pattern)(Surface &, Surface &, const GameSettings &)>
+void fixedPattern(benchmark::State &state) {
+    PatternBoard target(state);
+    for (auto _ : state) {
+        Pattern(target.board, target.strip, target.settings);
+        benchmark::DoNotOptimize(target.board.image().constBits());
+    }
+}
+
+template <void (*Pattern)(Surface &, Surface &, const GameSettings &, RandomSequence &)>
+void randomPattern(benchmark::State &state) {
+    PatternBoard target(state);
+    for (auto _ : state) {
+        Pattern(target.board, target.strip, target.settings, target.random);
+        benchmark::DoNotOptimize(target.board.image().constBits());
+    }
+}
+
+void originalImage(benchmark::State &state) {
+    PatternBoard target(state);
+    const QImage picture = originalPicture();
+    for (auto _ : state) {
+        OriginalImage(target.board, target.strip, picture);
+        benchmark::DoNotOptimize(target.board.image().constBits());
+    }
+}
+
+} // namespace
+
+BENCHMARK(fixedPattern<MakeGrid>)->Name("MakeGrid")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(fixedPattern<MakeGridSmall>)
+    ->Name("MakeGridSmall")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(fixedPattern<MakeNaname>)
+    ->Name("MakeNaname")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(fixedPattern<MakeTriangle>)
+    ->Name("MakeTriangle")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(randomPattern<MakeRandom>)
+    ->Name("MakeRandom")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(randomPattern<Makesennuki>)
+    ->Name("Makesennuki")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(originalImage)->Name("OriginalImage")->Arg(1)->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,37 @@
+#include "board/MorvaneMain.h"
+
+#include "board/ColorStep.h"
+#include "board/ColorSwatch.h"
+#include "board/Palette.h"
+
+bool MorvaneMain::colorChangeAllowed() const
+{
+    return m_settings.CanColorChange;
+}
+
+void MorvaneMain::setSwatchPointers(bool allowed)
+{
+    const Qt::CursorShape shape = allowed ? Qt::PointingHandCursor : Qt::ArrowCursor;
+    m_ui.PicIndicate[1]->setCursor(shape);
+    m_ui.PicIndicate[2]->setCursor(shape);
+}
+
+void MorvaneMain::PicIndicate_MouseDown(int index)
+{
+    stepColor(index);
+}
+
+void MorvaneMain::PicIndicate_DblClick(int index)
+{
+    stepColor(index);
+}
+
+void MorvaneMain::stepColor(int index)
+{
+    if (!colorChangeAllowed())
+        return;
+    const auto side = static_cast<size_t>(index);
+    auto &colors = m_settings.CurrentColor;
+    colors[side] = colorStep(colors[side], colors[3 - side]);
+    m_ui.PicIndicate[side]->setBackColor(Palette::color(colors[side]));
+}

@@ -1,0 +1,3 @@
+#include "board/MorvaneMain.h"
+
+void MorvaneMain::cmdRedraw_Click() {}

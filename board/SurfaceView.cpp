@@ -1,0 +1,59 @@
+#include "board/SurfaceView.h"
+
+#include "board/Surface.h"
+
+#include "board/ClassicBevel.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+SurfaceView::SurfaceView(Surface &surface, Border border, QWidget *parent)
+    : QWidget(parent)
+    , m_surface(surface)
+    , m_border(border)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_StaticContents);
+    const int frame = 2 * borderWidth();
+    setFixedSize(surface.ScaleWidth() + frame, surface.ScaleHeight() + frame);
+}
+
+int SurfaceView::borderWidth() const
+{
+    return m_border == Border::Flat ? 1 : 2;
+}
+
+void SurfaceView::refresh()
+{
+    update(QRect(innerOrigin(), m_surface.image().size()));
+}
+
+void SurfaceView::refresh(const QRect &surfaceRect)
+{
+    update(surfaceRect.translated(innerOrigin()));
+}
+
+void SurfaceView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QRect inner(innerOrigin(), m_surface.image().size());
+    // Smooth pixmap transform stays off: each surface pixel is drawn as a sharp block.
+    const QRect dirty = event->rect() & inner;
+    if (!dirty.isEmpty())
+        painter.drawImage(dirty, m_surface.image(), dirty.translated(-innerOrigin()));
+
+    if (m_border == Border::Flat) {
+        painter.setPen(QColor(0, 0, 0));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    } else {
+        qDrawWinPanel(&painter, rect(), classicBevelPalette(), true);
+    }
+}
+
+void SurfaceView::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit pressed(event->button(), event->position() - QPointF(innerOrigin()));
+}

@@ -1,0 +1,27 @@
+#include "board/print/BoardPrint.h"
+
+#include "board/Surface.h"
+#include "board/print/PageFit.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+
+void BoardPrint::windowPrint(Surface &board)
+{
+    setPaper();
+    board.setAutoRedraw(true);
+    step(printWindowImage());
+    board.setAutoRedraw(false);
+}
+
+// The window's client area with every control as it is shown, the painted board included.
+bool BoardPrint::printWindowImage()
+{
+    const QImage image = m_window.grab().toImage();
+    QPainter painter;
+    if (!openPage(painter))
+        return false;
+    painter.drawImage(fitToPage(printableArea(), image.size()), image);
+    return painter.end();
+}

@@ -1,0 +1,39 @@
+// Fuzzes the in-process part of picture loading: Qt's readers behind the size limits and the
+// completeness checks, the metafile recognition, and the check of what the metafile helper hands
+// back. The helper itself is a separate process per file, too slow to fuzz from here.
+
+#include "board/pictures/HelperRaster.h"
+#include "board/pictures/MetafileSignature.h"
+#include "board/pictures/PictureDecoder.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    // Qt finds its GIF and JPEG readers as plugins, through the application object.
+    static int argc = 1;
+    static char name[] = "fuzz_picture";
+    static char *argv[] = {name, nullptr};
+    static QCoreApplication application(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    if (!Pictures::looksLikeMetafile(bytes)) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        const std::optional<QImage> picture = Pictures::decodePicture(buffer);
+        if (picture && picture->format() != QImage::Format_RGB32)
+            __builtin_trap();
+    }
+    const std::optional<QImage> raster = Pictures::decodeHelperRaster(bytes);
+    if (raster && raster->format() != QImage::Format_RGB32)
+        __builtin_trap();
+    return 0;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QRgb>
+#include <QtGlobal>
+
+class Surface;
+struct GameSettings;
+
+// The steps that every board pattern, and the built-in picture, take around their drawing.
+namespace PatternFrame {
+
+// Pattern lines are black: the only colour at which painting's flood fill stops.
+constexpr QRgb LineColor = 0xff000000;
+
+// Empties the board and the graph strip (pattern, picture, painting and graph all go) and
+// switches the board's persistence on.
+void open(Surface &board, Surface &strip);
+
+// Switches the board's persistence off; what was drawn stays as the board's background.
+void close(Surface &board);
+
+// The pen width of pattern lines. A width below 1 is taken as 1 rather than drawing nothing.
+int lineWidth(const GameSettings &settings);
+
+// A quotient rounded to the nearest integer, halves to the even neighbour (80.5 -> 80,
+// 81.5 -> 82), as the patterns' step sizes and random end points are. Kept within 16 bits.
+qint16 roundHalfEven(double value);
+
+} // namespace PatternFrame

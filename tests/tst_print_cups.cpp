@@ -1,0 +1,225 @@
+// Run by tests/cups/print_through_cups.sh, which starts a CUPS server with a cups-pdf queue as the
+// default printer and tells where the printed files appear.
+#include "tst_mainwindow_support.h"
+#include "tst_print_support.h"
+
+#include "app/GameSettings.h"
+#include "board/GamePrinter.h"
+#include "board/MorvaneMain.h"
+#include "board/SurfaceView.h"
+#include "board/print/BoardPrint.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+constexpr int Dpi = 50;
+constexpr int Portrait = 1;
+constexpr int Landscape = 2;
+
+// Notes the failures instead of asking, so a failing print cannot wait for an answer.
+class NotingBoardPrint : public BoardPrint
+{
+public:
+    using BoardPrint::BoardPrint;
+    int failures = 0;
+
+protected:
+    void reportFailure() override { ++failures; }
+};
+
+// Where a point of the page as it was laid out lies on the printed sheet. A landscape page comes
+// out turned a quarter turn anticlockwise on the portrait sheet, as a printer feeds it.
+QPointF onSheet(QPointF onPage, QSizeF page, QSizeF sheet)
+{
+    if (page.width() <= page.height())
+        return onPage * (sheet.width() / page.width());
+    const double scale = sheet.height() / page.width();
+    return {onPage.y() * scale, sheet.height() - onPage.x() * scale};
+}
+
+bool queueIsEmpty()
+{
+    QProcess lpstat;
+    lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-o")});
+    return lpstat.waitForFinished(10000) && lpstat.exitCode() == 0 &&
+           lpstat.readAllStandardOutput().trimmed().isEmpty();
+}
+
+} // namespace
+
+class PrintCupsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void colourCopyComesOutOfTheDefaultPrinter_data();
+    void colourCopyComesOutOfTheDefaultPrinter();
+    void windowPrintComesOutOfTheDefaultPrinter_data();
+    void windowPrintComesOutOfTheDefaultPrinter();
+
+private:
+    void print(bool colourCopy, int paper, int orientation);
+    void checkSheet(int paper);
+    void checkColour(QPointF onPage, QRgb expected, const QString &what);
+
+    QDir m_output;
+    std::unique_ptr<TemporarySettingsStore> m_store;
+    GameSettings m_settings;
+    std::unique_ptr<MorvaneMain> m_main;
+    QString m_printed;
+    QImage m_sheet;
+    QSizeF m_sheetSize;
+};
+
+void PrintCupsTest::initTestCase()
+{
+    const QString output = qEnvironmentVariable("MORVANE_CUPS_OUTPUT");
+    QVERIFY2(!output.isEmpty(), "run through tests/cups/print_through_cups.sh, which starts CUPS");
+    m_output = QDir(output);
+    QVERIFY(m_output.exists());
+}
+
+void PrintCupsTest::init()
+{
+    m_store = std::make_unique<TemporarySettingsStore>();
+    m_settings = GameSettings{};
+    m_main = std::make_unique<MorvaneMain>(m_settings);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QVERIFY(m_main->printer().hasPrinter());
+    QCOMPARE(m_main->printer().printer().printerName(), qEnvironmentVariable("MORVANE_CUPS_QUEUE"));
+
+    KnownBoard::paint(m_main->boardSurface());
+    m_main->refreshBoard();
+}
+
+void PrintCupsTest::cleanup()
+{
+    m_main.reset();
+    m_store.reset();
+    if (!m_printed.isEmpty())
+        QFile::remove(m_printed);
+    m_printed.clear();
+}
+
+// Prints as the window's print button does, then waits for the queue to hand out the file.
+void PrintCupsTest::print(bool colourCopy, int paper, int orientation)
+{
+    const QStringList before = m_output.entryList({QStringLiteral("*.pdf")}, QDir::Files);
+    NotingBoardPrint print(m_main->printer(), paper, orientation, *m_main);
+    if (colourCopy)
+        print.colourCopy(m_main->boardSurface(),
+                         {m_main->stripSurface(), *m_main->controls().PicMenseki,
+                          *m_main->controls().PrintLabel});
+    else
+        print.windowPrint(m_main->boardSurface());
+    QCOMPARE(print.failures, 0);
+
+    QStringList added;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        queueIsEmpty() &&
+            (added = m_output.entryList({QStringLiteral("*.pdf")}, QDir::Files)).size() >
+                before.size(),
+        60000);
+    for (const QString &file : before)
+        added.removeOne(file);
+    QCOMPARE(added.size(), 1);
+    m_printed = m_output.filePath(added.first());
+    QVERIFY(!m_main->controls().PrintLabel->isVisible());
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+// The sheet is the paper asked for, always upright: the orientation shows in the picture on it.
+void PrintCupsTest::checkSheet(int paper)
+{
+    const PrintedPage::Info info = PrintedPage::info(m_printed);
+    QCOMPARE(info.pages, 1);
+    m_sheetSize = info.size;
+    QVERIFY2(PrintedPage::sameSize(m_sheetSize, PrintedPage::paperSize(paper)),
+             qPrintable(QStringLiteral("sheet of %1 x %2 pt")
+                            .arg(m_sheetSize.width())
+                            .arg(m_sheetSize.height())));
+    m_sheet = PrintedPage::render(m_printed, Dpi);
+    QVERIFY(!m_sheet.isNull());
+}
+
+void PrintCupsTest::checkColour(QPointF onPage, QRgb expected, const QString &what)
+{
+    const QSizeF page = m_main->printer().printer().paperRect(QPrinter::Point).size();
+    const QRgb printed = PrintedPage::pixelAt(m_sheet, onSheet(onPage, page, m_sheetSize), Dpi);
+    QVERIFY2(PrintedPage::sameColour(printed, expected),
+             qPrintable(QStringLiteral("%1 printed as %2").arg(what).arg(printed, 6, 16)));
+}
+
+void paperRows()
+{
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<int>("orientation");
+
+    QTest::newRow("A4 portrait") << 9 << Portrait;
+    QTest::newRow("A4 landscape") << 9 << Landscape;
+    QTest::newRow("B4 portrait") << 12 << Portrait;
+    QTest::newRow("B4 landscape") << 12 << Landscape;
+    QTest::newRow("B5 portrait") << 13 << Portrait;
+    QTest::newRow("B5 landscape") << 13 << Landscape;
+}
+
+void PrintCupsTest::colourCopyComesOutOfTheDefaultPrinter_data()
+{
+    paperRows();
+}
+
+void PrintCupsTest::colourCopyComesOutOfTheDefaultPrinter()
+{
+    QFETCH(int, paper);
+    QFETCH(int, orientation);
+
+    print(true, paper, orientation);
+    checkSheet(paper);
+    if (QTest::currentTestFailed())
+        return;
+    const QRectF printable = m_main->printer().printer().pageRect(QPrinter::Point);
+    for (const KnownBoard::Square &square : KnownBoard::squares) {
+        for (int corner = -1; corner < 4; ++corner) {
+            const QPoint pixel = KnownBoard::pixelIn(square, corner);
+            checkColour(KnownBoard::onColourCopy(pixel, printable),
+                        Palette::color(square.paletteIndex),
+                        QStringLiteral("board pixel (%1, %2)").arg(pixel.x()).arg(pixel.y()));
+        }
+    }
+}
+
+void PrintCupsTest::windowPrintComesOutOfTheDefaultPrinter_data()
+{
+    paperRows();
+}
+
+void PrintCupsTest::windowPrintComesOutOfTheDefaultPrinter()
+{
+    QFETCH(int, paper);
+    QFETCH(int, orientation);
+
+    print(false, paper, orientation);
+    checkSheet(paper);
+    if (QTest::currentTestFailed())
+        return;
+    const QRectF printable = m_main->printer().printer().pageRect(QPrinter::Point);
+    const SurfaceView &board = *m_main->controls().picClient;
+    for (const KnownBoard::Square &square : KnownBoard::squares) {
+        const QPoint inWindow =
+            board.mapTo(m_main.get(), board.innerOrigin() + KnownBoard::pixelIn(square));
+        checkColour(PrintedPage::onFittedImage(inWindow, m_main->size(), printable),
+                    Palette::color(square.paletteIndex),
+                    QStringLiteral("square %1, %2").arg(square.column).arg(square.row));
+    }
+}
+
+QTEST_MAIN(PrintCupsTest)
+#include "tst_print_cups.moc"
