@@ -23,21 +23,27 @@ TerritoryCount sampleTerritory(const QImage &board, QRgb leftColor, QRgb rightCo
 {
     const QRgb left = leftColor & RgbMask;
     const QRgb right = rightColor & RgbMask;
-    TerritoryCount count;
+    const int width = board.width();
+    const int height = board.height();
+    int samples = 0;
+    int leftSamples = 0;
+    int rightSamples = 0;
+    int blackOrSideSamples = 0;
     // Row by row rather than column by column: the counts do not depend on the order, and the
-    // rows are contiguous in memory.
-    for (int y = 0; y < board.height(); y += LatticeStep) {
+    // rows are contiguous in memory. The loop only adds up comparisons, without branches.
+    for (int y = 0; y < height; y += LatticeStep) {
         const auto *row = reinterpret_cast<const QRgb *>(board.constScanLine(y));
-        for (int x = 0; x < board.width(); x += LatticeStep) {
+        for (int x = 0; x < width; x += LatticeStep) {
             const QRgb color = row[x] & RgbMask;
-            const bool isLeft = color == left;
-            const bool isRight = color == right;
-            count.left += isLeft;
-            count.right += isRight;
-            count.unpainted += !isLeft && !isRight && color != 0;
+            const int isLeft = color == left;
+            const int isRight = color == right;
+            leftSamples += isLeft;
+            rightSamples += isRight;
+            blackOrSideSamples += static_cast<int>(color == 0) | isLeft | isRight;
+            ++samples;
         }
     }
-    return count;
+    return {samples - blackOrSideSamples, leftSamples, rightSamples};
 }
 
 void drawTerritoryGraph(Surface &strip, const TerritoryCount &count, QRgb leftPaint,

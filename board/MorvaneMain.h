@@ -9,6 +9,9 @@
 #include <QPointF>
 #include <QWidget>
 
+class HelpDialog;
+class Teacher;
+
 // The game's one main window: the play board, the graph strip under it and the column of
 // controls. It loads the settings as it is made (Form_Load) and lives until the game ends.
 class MorvaneMain : public QWidget
@@ -26,6 +29,10 @@ public:
     GamePrinter &printer() { return m_printer; }
     RandomSequence &randomSequence() { return m_random; }
     const MorvaneMainControls &controls() const { return m_ui; }
+    // The teacher settings dialog, made hidden while the settings load; the help dialog, made
+    // the first time it is asked for (null until then).
+    Teacher *teacherDialog() const { return m_teacher; }
+    HelpDialog *helpDialog() const { return m_help; }
 
     // Shows on the screen what was drawn into the board or the strip.
     void refreshBoard();
@@ -65,7 +72,8 @@ private:
     void Form_Load();
     void Form_Activate();
     void LoadSettings();
-    void loadTeacherDialogSettings();
+    void setPatternChoiceEnabled(bool enabled);
+    void showTeacherDialog();
     void setSwatchPointers(bool colorChangeAllowed);
     void setMaximized(bool maximized);
     void applySizeLimits();
@@ -78,4 +86,6 @@ private:
     RandomSequence m_random;
     GamePrinter m_printer;
     MorvaneMainControls m_ui;
+    Teacher *m_teacher = nullptr;
+    HelpDialog *m_help = nullptr;
 };

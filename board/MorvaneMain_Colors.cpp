@@ -3,10 +3,12 @@
 #include "board/ColorStep.h"
 #include "board/ColorSwatch.h"
 #include "board/Palette.h"
+#include "teacher/Teacher.h"
 
+// The teacher dialog's box "色が変えられる" holds the live switch from the start on.
 bool MorvaneMain::colorChangeAllowed() const
 {
-    return m_settings.CanColorChange;
+    return m_teacher != nullptr && m_teacher->isColorChangeAllowed();
 }
 
 void MorvaneMain::setSwatchPointers(bool allowed)

@@ -10,5 +10,3 @@ void MorvaneMain::OriginalImage_Click()
 }
 
 void MorvaneMain::cmdFileOpen_Click() {}
-
-void MorvaneMain::Image1_DblClick() {}

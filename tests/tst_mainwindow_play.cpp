@@ -4,6 +4,7 @@
 #include "board/ColorSwatch.h"
 #include "board/MorvaneMain.h"
 #include "board/SurfaceView.h"
+#include "teacher/Teacher.h"
 
 #include <QAbstractButton>
 #include <QMouseEvent>
@@ -245,8 +246,8 @@ void MainWindowPlayTest::swatchesStayWhenColourChangesAreNotAllowed()
     QCOMPARE(swatch(2)->BackColor(), LightRed);
 }
 
-// The switch may change while the game runs (the teacher dialog); the pointers follow it each time
-// the main window becomes active again.
+// The switch ("色が変えられる" in the teacher dialog) may change while the game runs; the pointers
+// follow it each time the main window becomes active again.
 void MainWindowPlayTest::activationSetsTheSwatchPointers()
 {
     makeMain();
@@ -254,7 +255,7 @@ void MainWindowPlayTest::activationSetsTheSwatchPointers()
     other.show();
 
     for (bool allowed : {false, true, false}) {
-        m_settings.CanColorChange = allowed;
+        m_main->teacherDialog()->setCheck(3, allowed);
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
         m_main->activateWindow();

@@ -42,13 +42,6 @@ void growProgressBar(const BoardPrint::Display &display, int x)
     display.stripView.repaint(bar.translated(display.stripView.innerOrigin()));
 }
 
-// The page units of the colour copy over the whole printable area.
-void usePageUnits(QPainter &painter, const QRect &printable)
-{
-    painter.setViewport(printable);
-    painter.setWindow(0, 0, ColourCopyPage::Width, ColourCopyPage::Height);
-}
-
 } // namespace
 
 void BoardPrint::colourCopy(const Surface &board, const Display &display)
@@ -61,8 +54,6 @@ void BoardPrint::colourCopy(const Surface &board, const Display &display)
     setPaper();
     QPainter painter;
     step(openPage(painter));
-    if (painter.isActive())
-        usePageUnits(painter, printableArea());
 
     // The page collects the plots; it goes to the printer as one image when the document ends.
     // Without an open document the very first plot fails, and the plotting stops there.
@@ -76,7 +67,9 @@ void BoardPrint::colourCopy(const Surface &board, const Display &display)
 
     showStatus(display.label, QStringLiteral("印刷スプール中"));
     if (painter.isActive()) {
-        painter.drawImage(QPoint(0, 0), page.image());
+        // The page's 1280 x 960 units span the printable area. Scaling the image rather than the
+        // painter's window matters: Qt keeps a window set on a printer for its next document.
+        painter.drawImage(printableArea(), page.image());
         step(painter.end());
     } else {
         reportFailure();
