@@ -2,6 +2,7 @@
 #include "app/Fonts.h"
 #include "app/Module1.h"
 #include "app/QtTranslations.h"
+#include "app/TerminationSignal.h"
 
 #include <QApplication>
 
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     Fonts::installSubstitutions();
     QtTranslations::installJapanese(app);
+    TerminationSignal::quitEventLoopOnSigterm();
 
     Module1 module;
     module.Main();

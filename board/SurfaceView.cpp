@@ -45,8 +45,15 @@ void SurfaceView::paintEvent(QPaintEvent *event)
         painter.drawImage(dirty, m_surface.image(), dirty.translated(-innerOrigin()));
 
     if (m_border == Border::Flat) {
-        painter.setPen(QColor(0, 0, 0));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        // Filled rather than stroked: a stroked line would spill half a pixel onto the board's
+        // last column and row at fractional and HiDPI scales.
+        const QColor dark(0, 0, 0);
+        const int w = width();
+        const int h = height();
+        painter.fillRect(QRect(0, 0, w, 1), dark);
+        painter.fillRect(QRect(0, h - 1, w, 1), dark);
+        painter.fillRect(QRect(0, 0, 1, h), dark);
+        painter.fillRect(QRect(w - 1, 0, 1, h), dark);
     } else {
         qDrawWinPanel(&painter, rect(), classicBevelPalette(), true);
     }

@@ -6,9 +6,6 @@ set(morvane_desktop_id org.morvane.Morvane)
 set(morvane_desktop ${CMAKE_SOURCE_DIR}/assets/desktop)
 
 install(TARGETS morvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-if(TARGET morvane-wmf)
-    install(TARGETS morvane-wmf RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/morvane)
-endif()
 install(FILES ${morvane_desktop}/${morvane_desktop_id}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${morvane_desktop}/${morvane_desktop_id}.metainfo.xml
@@ -33,7 +30,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Fonts and Qt's own translations are loaded at run time, so no library dependency names them.
+# Loaded at run time, so no library dependency names them: the fonts, Qt's own translations
+# and the SVG plugins that draw the icons.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-liberation, qt6-translations-l10n")
+    "fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-liberation, qt6-translations-l10n, libqt6svg6")
 include(CPack)

@@ -7,7 +7,6 @@
 #include "board/GamePrinter.h"
 #include "board/MorvaneMain.h"
 #include "board/SurfaceView.h"
-#include "board/print/BoardPrint.h"
 
 #include <QDir>
 #include <QLabel>
@@ -18,17 +17,6 @@ namespace {
 constexpr int Dpi = 50;
 constexpr int Portrait = 1;
 constexpr int Landscape = 2;
-
-// Notes the failures instead of asking, so a failing print cannot wait for an answer.
-class NotingBoardPrint : public BoardPrint
-{
-public:
-    using BoardPrint::BoardPrint;
-    int failures = 0;
-
-protected:
-    void reportFailure() override { ++failures; }
-};
 
 // Where a point of the page as it was laid out lies on the printed sheet. A landscape page comes
 // out turned a quarter turn anticlockwise on the portrait sheet, as a printer feeds it.
@@ -109,25 +97,20 @@ void PrintCupsTest::cleanup()
     m_printed.clear();
 }
 
-// Prints as the window's print button does, then waits for the queue to hand out the file.
+// Prints with the window's print button, then waits for the queue to hand out the file.
 void PrintCupsTest::print(bool colourCopy, int paper, int orientation)
 {
     const QStringList before = m_output.entryList({QStringLiteral("*.pdf")}, QDir::Files);
-    NotingBoardPrint print(m_main->printer(), paper, orientation, *m_main);
-    if (colourCopy)
-        print.colourCopy(m_main->boardSurface(),
-                         {m_main->stripSurface(), *m_main->controls().PicMenseki,
-                          *m_main->controls().PrintLabel});
-    else
-        print.windowPrint(m_main->boardSurface());
-    QCOMPARE(print.failures, 0);
+    m_settings.PrintModeFlag = colourCopy;
+    m_settings.PaperSize = static_cast<qint16>(paper);
+    m_settings.Orientation = static_cast<qint16>(orientation);
+    MessageBoxAnswerer boxes;
+    QTest::mouseClick(m_main->controls().cmdRedraw, Qt::LeftButton);
+    QCOMPARE(boxes.seen, QStringList());
 
-    QStringList added;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        queueIsEmpty() &&
-            (added = m_output.entryList({QStringLiteral("*.pdf")}, QDir::Files)).size() >
-                before.size(),
-        60000);
+    // The job is in the queue once the click returns; the file is complete once the job is.
+    QTRY_VERIFY_WITH_TIMEOUT(queueIsEmpty(), 20000);
+    QStringList added = m_output.entryList({QStringLiteral("*.pdf")}, QDir::Files);
     for (const QString &file : before)
         added.removeOne(file);
     QCOMPARE(added.size(), 1);
@@ -182,7 +165,8 @@ void PrintCupsTest::colourCopyComesOutOfTheDefaultPrinter()
     QFETCH(int, orientation);
 
     print(true, paper, orientation);
-    checkSheet(paper);
+    if (!QTest::currentTestFailed())
+        checkSheet(paper);
     if (QTest::currentTestFailed())
         return;
     const QRectF printable = m_main->printer().printer().pageRect(QPrinter::Point);
@@ -207,7 +191,8 @@ void PrintCupsTest::windowPrintComesOutOfTheDefaultPrinter()
     QFETCH(int, orientation);
 
     print(false, paper, orientation);
-    checkSheet(paper);
+    if (!QTest::currentTestFailed())
+        checkSheet(paper);
     if (QTest::currentTestFailed())
         return;
     const QRectF printable = m_main->printer().printer().pageRect(QPrinter::Point);

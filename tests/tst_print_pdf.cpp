@@ -126,6 +126,8 @@ private slots:
     void everyFailingStepIsReportedOnceAndTheRestStillRuns_data();
     void everyFailingStepIsReportedOnceAndTheRestStillRuns();
     void theFailureMessageIsAnUntitledBoxWithOkOnly();
+    void thePrintButtonTakesThePathTheTeacherChose_data();
+    void thePrintButtonTakesThePathTheTeacherChose();
 
 private:
     BoardPrint::Display display() const
@@ -398,29 +400,41 @@ void PrintPdfTest::everyFailingStepIsReportedOnceAndTheRestStillRuns()
 
 void PrintPdfTest::theFailureMessageIsAnUntitledBoxWithOkOnly()
 {
-    QStringList boxes;
-    QTimer answer;
-    connect(&answer, &QTimer::timeout, this, [&boxes] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        const QCursor *cursor = QGuiApplication::overrideCursor();
-        boxes << QStringLiteral("%1|%2|%3|%4|%5")
-                     .arg(box->text(), box->windowTitle())
-                     .arg(box->standardButtons() == QMessageBox::Ok)
-                     .arg(box->icon() == QMessageBox::NoIcon)
-                     .arg(cursor ? cursor->shape() : -1);
-        box->button(QMessageBox::Ok)->click();
-    });
-    answer.start(10);
-
+    MessageBoxAnswerer boxes;
     UnplugedBoardPrint print(*m_printer, 9, Portrait, *m_main);
     print.colourCopy(m_main->boardSurface(), display());
 
-    const QString arrowBox =
-        QStringLiteral("フォームの印刷ができません。||1|1|%1").arg(Qt::ArrowCursor);
-    QCOMPARE(boxes, QStringList(6, arrowBox));
+    // Over the hourglass of the running copy, the box shows the arrow.
+    const QString box =
+        QStringLiteral("フォームの印刷ができません。||ok only|no icon|%1").arg(Qt::ArrowCursor);
+    QCOMPARE(boxes.seen, QStringList(6, box));
     checkTheWindowIsBackToNormal(true);
+}
+
+void PrintPdfTest::thePrintButtonTakesThePathTheTeacherChose_data()
+{
+    QTest::addColumn<bool>("colourCopy");
+    QTest::newRow("colour copy") << true;
+    QTest::newRow("window print") << false;
+}
+
+// The window's own printer, sent to a PDF file. On a machine without printers every printer step
+// fails: six steps of the colour copy, three of the window print.
+void PrintPdfTest::thePrintButtonTakesThePathTheTeacherChose()
+{
+    QFETCH(bool, colourCopy);
+    m_settings.PrintModeFlag = colourCopy;
+    GamePrinter &printer = m_main->printer();
+    printer.printer().setOutputFormat(QPrinter::PdfFormat);
+    printer.printer().setOutputFileName(m_pdf);
+
+    MessageBoxAnswerer boxes;
+    QTest::mouseClick(m_main->controls().cmdRedraw, Qt::LeftButton);
+
+    const qsizetype failingSteps = printer.hasPrinter() ? 0 : colourCopy ? 6 : 3;
+    QCOMPARE(boxes.seen.size(), failingSteps);
+    QCOMPARE(QFile::exists(m_pdf), printer.hasPrinter());
+    checkTheWindowIsBackToNormal(colourCopy);
 }
 
 QTEST_MAIN(PrintPdfTest)

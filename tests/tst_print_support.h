@@ -3,13 +3,18 @@
 #include "board/Palette.h"
 #include "board/Surface.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QImage>
+#include <QMessageBox>
 #include <QPointF>
 #include <QProcess>
+#include <QPushButton>
 #include <QRectF>
 #include <QRegularExpression>
 #include <QSizeF>
 #include <QStringList>
+#include <QTimer>
 
 #include <algorithm>
 #include <array>
@@ -154,3 +159,34 @@ inline QPointF onColourCopy(QPoint pixel, const QRectF &printable)
 }
 
 } // namespace KnownBoard
+
+// Answers each message box that comes up while it lives with OK, noting its text, title,
+// buttons, icon and the pointer shown over it.
+class MessageBoxAnswerer : public QObject
+{
+public:
+    MessageBoxAnswerer()
+    {
+        connect(&m_timer, &QTimer::timeout, this, &MessageBoxAnswerer::answer);
+        m_timer.start(10);
+    }
+
+    QStringList seen;
+
+private:
+    void answer()
+    {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        const QCursor *cursor = QGuiApplication::overrideCursor();
+        seen << QStringLiteral("%1|%2|%3|%4|%5")
+                    .arg(box->text(), box->windowTitle(),
+                         box->standardButtons() == QMessageBox::Ok ? "ok only" : "other buttons",
+                         box->icon() == QMessageBox::NoIcon ? "no icon" : "icon")
+                    .arg(cursor ? cursor->shape() : -1);
+        box->button(QMessageBox::Ok)->click();
+    }
+
+    QTimer m_timer;
+};

@@ -11,3 +11,17 @@ morvane_add_test(tst_splash SOURCES tst_splash.cpp LIBS morvane_ui)
 morvane_add_test(tst_startup SOURCES tst_startup.cpp tst_mainwindow_support.h LIBS morvane_ui)
 target_compile_definitions(tst_startup PRIVATE MORVANE_EXECUTABLE="$<TARGET_FILE:morvane>")
 add_dependencies(tst_startup morvane)
+
+# The board on HiDPI screens: the same test at two scale factors.
+morvane_add_test(tst_hidpi SOURCES tst_hidpi.cpp tst_mainwindow_support.h LIBS morvane_ui)
+set_property(TEST tst_hidpi APPEND PROPERTY ENVIRONMENT "QT_SCALE_FACTOR=2")
+add_test(NAME tst_hidpi_1_5 COMMAND tst_hidpi)
+get_test_property(tst_hidpi ENVIRONMENT hidpi_environment)
+set_tests_properties(tst_hidpi_1_5 PROPERTIES ENVIRONMENT "${hidpi_environment}" TIMEOUT 300)
+set_property(TEST tst_hidpi_1_5 APPEND PROPERTY ENVIRONMENT "QT_SCALE_FACTOR=1.5")
+morvane_add_test(tst_navigation
+    SOURCES tst_navigation.cpp tst_dialog_script.h tst_mainwindow_support.h LIBS morvane_ui)
+morvane_add_test(tst_live_switches
+    SOURCES tst_live_switches.cpp tst_dialog_script.h tst_mainwindow_support.h LIBS morvane_ui)
+morvane_add_test(tst_mainwindow_patterns
+    SOURCES tst_mainwindow_patterns.cpp tst_mainwindow_support.h LIBS morvane_ui)

@@ -7,17 +7,18 @@
 #include <QMessageBox>
 #include <QPainter>
 
+namespace {
+
+const QString FailureMessage = QStringLiteral("フォームの印刷ができません。");
+
+} // namespace
+
 BoardPrint::BoardPrint(GamePrinter &printer, int paperSize, int orientation, QWidget &window)
     : m_printer(printer)
     , m_paperSize(paperSize)
     , m_orientation(orientation)
     , m_window(window)
 {}
-
-QString BoardPrint::failureMessage()
-{
-    return QStringLiteral("フォームの印刷ができません。");
-}
 
 bool BoardPrint::printerInstalled() const
 {
@@ -28,7 +29,7 @@ void BoardPrint::reportFailure()
 {
     // The wait cursor of a running print is for the window, not for the question asked over it.
     QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
-    QMessageBox box(QMessageBox::NoIcon, QString(), failureMessage(), QMessageBox::Ok, &m_window);
+    QMessageBox box(QMessageBox::NoIcon, QString(), FailureMessage, QMessageBox::Ok, &m_window);
     box.exec();
     QGuiApplication::restoreOverrideCursor();
 }

@@ -4,7 +4,6 @@ class GamePrinter;
 class QLabel;
 class QPainter;
 class QRect;
-class QString;
 class QWidget;
 class Surface;
 class SurfaceView;
@@ -35,9 +34,8 @@ public:
     // `board` is the window's play board.
     void windowPrint(Surface &board);
 
-    static QString failureMessage();
-
 protected:
+    // Whether the game found a default printer at start; without one every printer step fails.
     virtual bool printerInstalled() const;
     // Tells the user that a step failed. A message box with an OK button over the window; it
     // returns when the box is closed.

@@ -22,8 +22,35 @@ backend=/usr/lib/cups/backend/cups-pdf
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 [ -x "$backend" ] && [ -r "$ppd" ] || fail "cups-pdf is missing: run tools/install-deps.sh --test"
 
+# A run that was killed (a test timeout) leaves its files behind, and maybe its scheduler: they
+# are named after the run's process id and cleared away once that process has gone.
+remove_leftovers() {
+    local conf run dir
+    for conf in /etc/cups/cups-pdf-morvane*.conf; do
+        [ -e "$conf" ] || continue
+        run=${conf##*/cups-pdf-morvane}
+        run=${run%.conf}
+        grep -qF print_through_cups "/proc/$run/cmdline" 2>/dev/null && continue
+        for dir in /tmp/morvane-cups."$run".*; do
+            [ -d "$dir" ] || continue
+            local scheduler
+            scheduler=$(cat "$dir/cupsd.pid" 2>/dev/null || true)
+            if [ -n "$scheduler" ] && grep -qF "$dir" "/proc/$scheduler/cmdline" 2>/dev/null; then
+                kill "$scheduler" 2>/dev/null || true
+                for _ in $(seq 50); do
+                    grep -qF "$dir" "/proc/$scheduler/cmdline" 2>/dev/null || break
+                    sleep 0.2
+                done
+            fi
+            rm -rf "$dir" || true
+        done
+        rm -f "$conf"
+    done
+}
+remove_leftovers
+
 queue=MorvanePDF
-work=$(mktemp -d /tmp/morvane-cups.XXXXXX)
+work=$(mktemp -d "/tmp/morvane-cups.$$.XXXXXX")
 chmod 755 "$work"
 # cups-pdf reads its settings from /etc/cups/cups-pdf-<name>.conf for the device cups-pdf:/<name>;
 # this one sends the files to the work folder instead of the user's home.
@@ -45,6 +72,7 @@ stop() {
     rm -rf "$work"
 }
 trap stop EXIT
+trap 'exit 143' TERM INT
 
 mkdir -p "$work/etc/ppd" "$work/etc/ssl" "$work/spool" "$work/cache" "$work/state" "$work/log" \
     "$work/pdf"
@@ -96,10 +124,16 @@ CONF
 /usr/sbin/cupsd -f -c "$work/etc/cupsd.conf" -s "$work/etc/cups-files.conf" \
     >"$work/log/cupsd.out" 2>&1 &
 cupsd_pid=$!
+echo "$cupsd_pid" >"$work/cupsd.pid"
 export CUPS_SERVER="$work/cups.sock"
+# A scheduler that gave up is a zombie until it is waited for: only its state tells.
+scheduler_alive() {
+    local state
+    state=$(cut -d' ' -f3 "/proc/$cupsd_pid/stat" 2>/dev/null) && [ "$state" != Z ]
+}
 for _ in $(seq 100); do
-    kill -0 "$cupsd_pid" 2>/dev/null ||
-        fail "cupsd could not start: $(cat "$work/log/cupsd.out")"
+    scheduler_alive || fail "cupsd could not start: $(cat "$work/log/cupsd.out")
+$(/usr/sbin/cupsd -t -c "$work/etc/cupsd.conf" -s "$work/etc/cups-files.conf" 2>&1)"
     lpstat -r 2>/dev/null | grep -q "is running" && break
     sleep 0.2
 done

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "board/HotSpot.h"
+#include "board/MorvaneMain.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+// Runs steps inside the event loops of windows that the game shows modally with exec(): a step
+// waits until a window of its kind is the active modal window, then runs once, from inside that
+// window's loop. A step may click something that opens the next modal window; schedule that
+// window's step before the click. A step that never finds its window hides whatever modal window
+// is up and is listed in missed(), so that a wrong turn fails the test instead of hanging it.
+class DialogScript
+{
+public:
+    DialogScript() = default;
+    DialogScript(const DialogScript &) = delete;
+    DialogScript &operator=(const DialogScript &) = delete;
+    ~DialogScript() { m_state->alive = false; }
+
+    template <typename Window>
+    void whenShown(const QString &name, std::function<void(Window &)> step)
+    {
+        poll<Window>(m_state, name, std::move(step), 0);
+    }
+
+    // The steps that ran, in order, and those that gave up waiting for their window.
+    QStringList ran() const { return m_state->ran; }
+    QStringList missed() const { return m_state->missed; }
+
+private:
+    struct State
+    {
+        bool alive = true;
+        QStringList ran;
+        QStringList missed;
+    };
+
+    // Event-loop rounds, not time: a window shown with exec() is modal before its loop turns once.
+    static constexpr int MaxRounds = 1000;
+
+    template <typename Window>
+    static void poll(std::shared_ptr<State> state, QString name, std::function<void(Window &)> step,
+                     int round)
+    {
+        QTimer::singleShot(0, qApp, [state, name, step, round] {
+            if (!state->alive)
+                return;
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *window = qobject_cast<Window *>(modal); window && window->isVisible()) {
+                state->ran << name;
+                step(*window);
+            } else if (round < MaxRounds) {
+                poll<Window>(state, name, step, round + 1);
+            } else {
+                state->missed << name;
+                if (modal)
+                    modal->hide();
+            }
+        });
+    }
+
+    std::shared_ptr<State> m_state = std::make_shared<State>();
+};
+
+// What the mouse sends for one double-click: press, release, double-click, release.
+inline void doubleClickAsAMouse(QWidget *widget, QPoint at)
+{
+    QTest::mousePress(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+}
+
+// The teacher's hidden way in. Returns once the dialog opened there was left.
+inline void doubleClickTheHiddenSpot(MorvaneMain &main)
+{
+    QWidget *spot = main.controls().Image1;
+    doubleClickAsAMouse(spot, spot->rect().center());
+}
+
+// The distance between the centre of a window's outer frame and the centre of its screen.
+inline QPoint offCentre(const QWidget &window)
+{
+    const QRect screen = window.screen()->geometry();
+    return window.frameGeometry().center() - screen.center();
+}
