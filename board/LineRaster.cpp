@@ -55,6 +55,8 @@ void filledBox(QImage &image, int x1, int y1, int x2, int y2, QRgb color)
     const int right = std::min(std::max(x1, x2), image.width() - 1);
     const int top = std::max(std::min(y1, y2), 0);
     const int bottom = std::min(std::max(y1, y2), image.height() - 1);
+    if (left > right)
+        return; // wholly beside the image
     for (int y = top; y <= bottom; ++y) {
         auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
         std::fill(row + left, row + right + 1, color);

@@ -15,8 +15,6 @@
 namespace {
 
 constexpr int Dpi = 50;
-constexpr int Portrait = 1;
-constexpr int Landscape = 2;
 
 // Where a point of the page as it was laid out lies on the printed sheet. A landscape page comes
 // out turned a quarter turn anticlockwise on the portrait sheet, as a printer feeds it.
@@ -141,22 +139,9 @@ void PrintCupsTest::checkColour(QPointF onPage, QRgb expected, const QString &wh
              qPrintable(QStringLiteral("%1 printed as %2").arg(what).arg(printed, 6, 16)));
 }
 
-void paperRows()
-{
-    QTest::addColumn<int>("paper");
-    QTest::addColumn<int>("orientation");
-
-    QTest::newRow("A4 portrait") << 9 << Portrait;
-    QTest::newRow("A4 landscape") << 9 << Landscape;
-    QTest::newRow("B4 portrait") << 12 << Portrait;
-    QTest::newRow("B4 landscape") << 12 << Landscape;
-    QTest::newRow("B5 portrait") << 13 << Portrait;
-    QTest::newRow("B5 landscape") << 13 << Landscape;
-}
-
 void PrintCupsTest::colourCopyComesOutOfTheDefaultPrinter_data()
 {
-    paperRows();
+    PrintedPage::addPaperRows();
 }
 
 void PrintCupsTest::colourCopyComesOutOfTheDefaultPrinter()
@@ -182,7 +167,7 @@ void PrintCupsTest::colourCopyComesOutOfTheDefaultPrinter()
 
 void PrintCupsTest::windowPrintComesOutOfTheDefaultPrinter_data()
 {
-    paperRows();
+    PrintedPage::addPaperRows();
 }
 
 void PrintCupsTest::windowPrintComesOutOfTheDefaultPrinter()

@@ -17,8 +17,6 @@
 namespace {
 
 constexpr int Dpi = 100;
-constexpr int Portrait = 1;
-constexpr int Landscape = 2;
 const QString Preparing = QStringLiteral("印刷準備中");
 const QString Spooling = QStringLiteral("印刷スプール中");
 
@@ -189,34 +187,15 @@ void PrintPdfTest::checkTheWindowIsBackToNormal(bool stripEmptied)
     QVERIFY(m_main->stripSurface().image() == (stripEmptied ? emptyStrip() : m_stripBefore));
 }
 
-struct PaperCase
-{
-    const char *name;
-    int paper;
-    int orientation;
-};
-
-constexpr std::array<PaperCase, 6> paperCases{{
-    {"A4 portrait", 9, Portrait},
-    {"A4 landscape", 9, Landscape},
-    {"B4 portrait", 12, Portrait},
-    {"B4 landscape", 12, Landscape},
-    {"B5 portrait", 13, Portrait},
-    {"B5 landscape", 13, Landscape},
-}};
-
 QSizeF expectedPage(int paper, int orientation)
 {
     const QSizeF portrait = PrintedPage::paperSize(paper);
-    return orientation == Landscape ? portrait.transposed() : portrait;
+    return orientation == PrintedPage::Landscape ? portrait.transposed() : portrait;
 }
 
 void PrintPdfTest::colourCopyPrintsTheWholeBoardInColour_data()
 {
-    QTest::addColumn<int>("paper");
-    QTest::addColumn<int>("orientation");
-    for (const PaperCase &row : paperCases)
-        QTest::newRow(row.name) << row.paper << row.orientation;
+    PrintedPage::addPaperRows();
 }
 
 void PrintPdfTest::colourCopyPrintsTheWholeBoardInColour()
@@ -259,10 +238,10 @@ void PrintPdfTest::windowPrintPrintsTheWindowAsShown_data()
     QTest::addColumn<int>("paper");
     QTest::addColumn<int>("orientation");
     QTest::addColumn<bool>("afterColourCopy");
-    for (const PaperCase &row : paperCases)
+    for (const PrintedPage::PaperCase &row : PrintedPage::paperCases)
         QTest::newRow(row.name) << row.paper << row.orientation << false;
-    QTest::newRow("A4 landscape after a colour copy") << 9 << Landscape << true;
-    QTest::newRow("B5 portrait after a colour copy") << 13 << Portrait << true;
+    QTest::newRow("A4 landscape after a colour copy") << 9 << PrintedPage::Landscape << true;
+    QTest::newRow("B5 portrait after a colour copy") << 13 << PrintedPage::Portrait << true;
 }
 
 void PrintPdfTest::windowPrintPrintsTheWindowAsShown()
@@ -319,7 +298,7 @@ void PrintPdfTest::windowPrintPrintsTheWindowAsShown()
 void PrintPdfTest::colourCopyShowsItsProgressWhileItRuns()
 {
     StripWatcher watcher(*m_main->controls().PicMenseki, *m_main->controls().PrintLabel);
-    NotingBoardPrint print(*m_printer, 9, Landscape, *m_main, true);
+    NotingBoardPrint print(*m_printer, 9, PrintedPage::Landscape, *m_main, true);
     print.colourCopy(m_main->boardSurface(), display());
     QCOMPARE(print.failures, QStringList());
 
@@ -355,22 +334,24 @@ void PrintPdfTest::everyFailingStepIsReportedOnceAndTheRestStillRuns_data()
 
     // Colour copy: colour mode, paper, orientation, page set-up, plotting, end of document.
     QTest::newRow("colour copy without a printer")
-        << true << false << 9 << Portrait << true
+        << true << false << 9 << PrintedPage::Portrait << true
         << QStringList{Preparing, Preparing, Preparing, Preparing, Preparing, Spooling} << QSizeF();
     // Window print: paper, orientation, the image of the window.
     QTest::newRow("window print without a printer")
-        << false << false << 9 << Portrait << true << QStringList{"-", "-", "- +persistent"}
-        << QSizeF();
+        << false << false << 9 << PrintedPage::Portrait << true
+        << QStringList{"-", "-", "- +persistent"} << QSizeF();
     QTest::newRow("colour copy on a paper with no such code")
-        << true << true << 0 << Landscape << true << QStringList{Preparing}
-        << expectedPage(9, Landscape);
+        << true << true << 0 << PrintedPage::Landscape << true << QStringList{Preparing}
+        << expectedPage(9, PrintedPage::Landscape);
     QTest::newRow("window print in an unknown orientation")
-        << false << true << 13 << 3 << true << QStringList{"-"} << expectedPage(13, Portrait);
+        << false << true << 13 << 3 << true << QStringList{"-"}
+        << expectedPage(13, PrintedPage::Portrait);
     QTest::newRow("colour copy whose document cannot start")
-        << true << true << 12 << Portrait << false << QStringList{Preparing, Preparing, Spooling}
-        << QSizeF();
+        << true << true << 12 << PrintedPage::Portrait << false
+        << QStringList{Preparing, Preparing, Spooling} << QSizeF();
     QTest::newRow("window print whose document cannot start")
-        << false << true << 12 << Portrait << false << QStringList{"- +persistent"} << QSizeF();
+        << false << true << 12 << PrintedPage::Portrait << false << QStringList{"- +persistent"}
+        << QSizeF();
 }
 
 void PrintPdfTest::everyFailingStepIsReportedOnceAndTheRestStillRuns()
@@ -401,7 +382,7 @@ void PrintPdfTest::everyFailingStepIsReportedOnceAndTheRestStillRuns()
 void PrintPdfTest::theFailureMessageIsAnUntitledBoxWithOkOnly()
 {
     MessageBoxAnswerer boxes;
-    UnplugedBoardPrint print(*m_printer, 9, Portrait, *m_main);
+    UnplugedBoardPrint print(*m_printer, 9, PrintedPage::Portrait, *m_main);
     print.colourCopy(m_main->boardSurface(), display());
 
     // Over the hourglass of the running copy, the box shows the arrow.

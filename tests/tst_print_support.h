@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QSizeF>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 
 #include <algorithm>
@@ -86,6 +87,34 @@ inline QPointF onFittedImage(QPoint pixel, QSize imageSize, const QRectF &printa
     const double scale =
         std::min(printable.width() / imageSize.width(), printable.height() / imageSize.height());
     return printable.topLeft() + (QPointF(pixel) + QPointF(0.5, 0.5)) * scale;
+}
+
+constexpr int Portrait = 1;
+constexpr int Landscape = 2;
+
+struct PaperCase
+{
+    const char *name;
+    int paper;
+    int orientation;
+};
+
+constexpr std::array<PaperCase, 6> paperCases{{
+    {"A4 portrait", 9, Portrait},
+    {"A4 landscape", 9, Landscape},
+    {"B4 portrait", 12, Portrait},
+    {"B4 landscape", 12, Landscape},
+    {"B5 portrait", 13, Portrait},
+    {"B5 landscape", 13, Landscape},
+}};
+
+// The paper and orientation columns of a test's table, one row for each paper case.
+inline void addPaperRows()
+{
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<int>("orientation");
+    for (const PaperCase &row : paperCases)
+        QTest::newRow(row.name) << row.paper << row.orientation;
 }
 
 // Page sizes in points, portrait.

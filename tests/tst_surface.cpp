@@ -166,6 +166,12 @@ void SurfaceTest::filledBoxIsClippedToTheSurface()
     Surface strip(6, 3);
     strip.filledBox(4, -2, 9, 1, 0xff0000ff);
     QCOMPARE(AsciiRaster::toRows(strip.image()), (QStringList{"....bb", "....bb", "......"}));
+    // Boxes wholly beside the surface draw nothing (and write nothing out of bounds).
+    strip.filledBox(8, 0, 10, 2, 0xffff0000);
+    strip.filledBox(-5, 0, -1, 2, 0xffff0000);
+    strip.filledBox(0, 4, 5, 6, 0xffff0000);
+    strip.filledBox(0, -3, 5, -1, 0xffff0000);
+    QCOMPARE(AsciiRaster::toRows(strip.image()), (QStringList{"....bb", "....bb", "......"}));
 }
 
 void SurfaceTest::pointGivesTheColourValueOrMinusOne_data()
