@@ -74,6 +74,7 @@ private:
     void LoadSettings();
     void setPatternChoiceEnabled(bool enabled);
     void showTeacherDialog();
+    void showAfterDialog();
     void setSwatchPointers(bool colorChangeAllowed);
     void setMaximized(bool maximized);
     void applySizeLimits();

@@ -8,7 +8,7 @@ void MorvaneMain::cmdHelp_Click()
 {
     if (m_help == nullptr) {
         m_help = new HelpDialog(this);
-        connect(m_help, &HelpDialog::returned, this, &QWidget::show);
+        connect(m_help, &HelpDialog::returned, this, &MorvaneMain::showAfterDialog);
         connect(m_help, &HelpDialog::teacherRequested, this, &MorvaneMain::showTeacherDialog);
     }
     hide();
@@ -28,4 +28,12 @@ void MorvaneMain::showTeacherDialog()
 {
     centreOnScreen(*m_teacher);
     m_teacher->exec();
+}
+
+// Back from a dialog: shown, and made the active window again (which runs Form_Activate), also
+// where no window manager hands the focus over to a window that appears.
+void MorvaneMain::showAfterDialog()
+{
+    show();
+    activateWindow();
 }

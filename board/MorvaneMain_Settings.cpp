@@ -23,7 +23,7 @@ void MorvaneMain::LoadSettings()
             &MorvaneMain::setPatternChoiceEnabled);
     connect(m_teacher, &Teacher::fileOpenAllowedChanged, m_ui.cmdFileOpen, &QWidget::setEnabled);
     connect(m_teacher, &Teacher::screenModeChanged, this, &MorvaneMain::setMaximized);
-    connect(m_teacher, &Teacher::returned, this, &QWidget::show);
+    connect(m_teacher, &Teacher::returned, this, &MorvaneMain::showAfterDialog);
     m_teacher->setCheck(1, m_settings.CanSearchButton);
 
     setPatternChoiceEnabled(m_settings.CanSelectButton);

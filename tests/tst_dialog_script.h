@@ -4,6 +4,9 @@
 #include "board/MorvaneMain.h"
 
 #include <QApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QString>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
@@ -15,12 +18,17 @@
 // Runs steps inside the event loops of windows that the game shows modally with exec(): a step
 // waits until a window of its kind is the active modal window, then runs once, from inside that
 // window's loop. A step may click something that opens the next modal window; schedule that
-// window's step before the click. A step that never finds its window hides whatever modal window
-// is up and is listed in missed(), so that a wrong turn fails the test instead of hanging it.
+// window's step before the click. Every step must leave its window. A step that never finds its
+// window or leaves it open, and a modal window that no step answers, end up hidden and listed in
+// missed(), so that a wrong turn fails the test instead of hanging it.
 class DialogScript
 {
 public:
-    DialogScript() = default;
+    DialogScript()
+    {
+        m_watchdog.callOnTimeout([this] { watch(); });
+        m_watchdog.start(0);
+    }
     DialogScript(const DialogScript &) = delete;
     DialogScript &operator=(const DialogScript &) = delete;
     ~DialogScript() { m_state->alive = false; }
@@ -31,7 +39,7 @@ public:
         poll<Window>(m_state, name, std::move(step), 0);
     }
 
-    // The steps that ran, in order, and those that gave up waiting for their window.
+    // The steps that ran, in order, and what went wrong.
     QStringList ran() const { return m_state->ran; }
     QStringList missed() const { return m_state->missed; }
 
@@ -57,17 +65,35 @@ private:
             if (auto *window = qobject_cast<Window *>(modal); window && window->isVisible()) {
                 state->ran << name;
                 step(*window);
+                if (window->isVisible()) {
+                    state->missed << name + QStringLiteral(" left open");
+                    window->hide();
+                }
             } else if (round < MaxRounds) {
                 poll<Window>(state, name, step, round + 1);
             } else {
-                state->missed << name;
-                if (modal)
-                    modal->hide();
+                state->missed << name + QStringLiteral(" not shown");
             }
         });
     }
 
+    // Hides a modal window that stayed up for MaxRounds rounds without a step leaving it.
+    void watch()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal != m_watched) {
+            m_watched = modal;
+            m_rounds = 0;
+        } else if (modal && ++m_rounds > MaxRounds) {
+            m_state->missed << modal->objectName() + QStringLiteral(" unanswered");
+            modal->hide();
+        }
+    }
+
     std::shared_ptr<State> m_state = std::make_shared<State>();
+    QTimer m_watchdog;
+    QPointer<QWidget> m_watched;
+    int m_rounds = 0;
 };
 
 // What the mouse sends for one double-click: press, release, double-click, release.
@@ -86,9 +112,15 @@ inline void doubleClickTheHiddenSpot(MorvaneMain &main)
     doubleClickAsAMouse(spot, spot->rect().center());
 }
 
-// The distance between the centre of a window's outer frame and the centre of its screen.
-inline QPoint offCentre(const QWidget &window)
+// How far the centre of a window's outer frame lies from the centre of its screen, as text for a
+// failure message; empty when it is centred to the pixel that rounding allows.
+inline QString offCentre(const QWidget &window)
 {
-    const QRect screen = window.screen()->geometry();
-    return window.frameGeometry().center() - screen.center();
+    const QPoint off = window.frameGeometry().center() - window.screen()->geometry().center();
+    if (qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1)
+        return {};
+    return QStringLiteral("%1 is off the centre by (%2, %3)")
+        .arg(window.objectName())
+        .arg(off.x())
+        .arg(off.y());
 }

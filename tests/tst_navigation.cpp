@@ -1,5 +1,6 @@
 #include "tst_dialog_script.h"
 #include "tst_mainwindow_support.h"
+#include "tst_screen_pixels.h"
 
 #include "app/GameSettings.h"
 #include "board/MorvaneMain.h"
@@ -100,7 +101,10 @@ void NavigationTest::showPaintedMain()
 {
     m_main = std::make_unique<MorvaneMain>(m_settings);
     m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    m_main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    // Dragged to a corner by its title bar: the dialogs still come up in the middle of the screen.
+    m_main->move(0, 0);
     const MorvaneMainControls &ui = m_main->controls();
     QTest::mouseClick(ui.MakeGrid, Qt::LeftButton);
     const QPoint origin = ui.picClient->innerOrigin();
@@ -119,12 +123,9 @@ void NavigationTest::verifyBackOnTheBoard()
     if (m_main->helpDialog())
         QVERIFY(!m_main->helpDialog()->isVisible());
 
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
     QCOMPARE(m_main->boardSurface().image(), m_paintedBoard);
-    SurfaceView *board = m_main->controls().picClient;
-    const QImage shown = board->grab().toImage();
-    QCOMPARE(shown.pixel(board->innerOrigin() + LeftCell), LightBlue);
-    QCOMPARE(shown.pixel(board->innerOrigin() + RightCell), LightRed);
+    QCOMPARE(shownOnScreen(m_main->controls().picClient), m_paintedBoard);
 }
 
 void NavigationTest::everyWayOutBringsBackTheMainWindowAndItsBoard_data()
@@ -146,8 +147,8 @@ void NavigationTest::everyWayOutBringsBackTheMainWindowAndItsBoard()
     DialogScript script;
     bool mainHiddenMeanwhile = true;
     bool helpHiddenUnderTeacher = true;
-    QPoint helpOffCentre;
-    QPoint teacherOffCentre;
+    QString helpOffCentre;
+    QString teacherOffCentre;
     const auto inTeacher = [&](Teacher &teacher) {
         mainHiddenMeanwhile = mainHiddenMeanwhile && !m_main->isVisible();
         if (m_main->helpDialog())
@@ -182,10 +183,8 @@ void NavigationTest::everyWayOutBringsBackTheMainWindowAndItsBoard()
     QCOMPARE(script.ran(), expectedSteps);
     QVERIFY(mainHiddenMeanwhile);
     QVERIFY(helpHiddenUnderTeacher);
-    QVERIFY2(helpOffCentre.manhattanLength() <= 1, qPrintable(QString::number(helpOffCentre.x())));
-    QVERIFY2(
-        teacherOffCentre.manhattanLength() <= 1,
-        qPrintable(QStringLiteral("%1, %2").arg(teacherOffCentre.x()).arg(teacherOffCentre.y())));
+    QCOMPARE(helpOffCentre, QString());
+    QCOMPARE(teacherOffCentre, QString());
     verifyBackOnTheBoard();
 }
 
@@ -205,7 +204,7 @@ void NavigationTest::hiddenSpotAnswersOnlyADoubleClick()
 
     showPaintedMain();
     bool mainHiddenMeanwhile = false;
-    QPoint teacherOffCentre;
+    QString teacherOffCentre;
     {
         DialogScript script;
         script.whenShown<Teacher>("teacher", [&](Teacher &teacher) {
@@ -220,10 +219,11 @@ void NavigationTest::hiddenSpotAnswersOnlyADoubleClick()
             QTest::mouseClick(spot, Qt::LeftButton, {}, spot->rect().center());
         // The teacher dialog is modal: it can only have been shown while the mouse was busy.
         QCOMPARE(script.ran().size(), opens ? 1 : 0);
+        QCOMPARE(script.missed(), QStringList());
     }
     if (opens) {
         QVERIFY(mainHiddenMeanwhile);
-        QVERIFY(teacherOffCentre.manhattanLength() <= 1);
+        QCOMPARE(teacherOffCentre, QString());
     }
     verifyBackOnTheBoard();
 }
@@ -282,7 +282,7 @@ void NavigationTest::versionWindowTwiceIsTheSameWindowShownUntilClicked()
     bool stayedUntilClicked = true;
     bool helpShownBehind = true;
     bool hiddenByTheClick = true;
-    QPoint splashOffCentre;
+    QString splashOffCentre;
     const auto inSplash = [&](frmSplash &splash) {
         splashes << &splash;
         splashOffCentre = offCentre(splash);
@@ -310,7 +310,7 @@ void NavigationTest::versionWindowTwiceIsTheSameWindowShownUntilClicked()
     QVERIFY(stayedUntilClicked);
     QVERIFY(hiddenByTheClick);
     QVERIFY(helpShownBehind);
-    QVERIFY(splashOffCentre.manhattanLength() <= 1);
+    QCOMPARE(splashOffCentre, QString());
     verifyBackOnTheBoard();
 }
 

@@ -20,8 +20,11 @@ get_test_property(tst_hidpi ENVIRONMENT hidpi_environment)
 set_tests_properties(tst_hidpi_1_5 PROPERTIES ENVIRONMENT "${hidpi_environment}" TIMEOUT 300)
 set_property(TEST tst_hidpi_1_5 APPEND PROPERTY ENVIRONMENT "QT_SCALE_FACTOR=1.5")
 morvane_add_test(tst_navigation
-    SOURCES tst_navigation.cpp tst_dialog_script.h tst_mainwindow_support.h LIBS morvane_ui)
+    SOURCES tst_navigation.cpp tst_dialog_script.h tst_mainwindow_support.h tst_screen_pixels.h
+    LIBS morvane_ui)
 morvane_add_test(tst_live_switches
-    SOURCES tst_live_switches.cpp tst_dialog_script.h tst_mainwindow_support.h LIBS morvane_ui)
+    SOURCES tst_live_switches.cpp tst_dialog_script.h tst_mainwindow_support.h tst_screen_pixels.h
+    LIBS morvane_ui)
 morvane_add_test(tst_mainwindow_patterns
-    SOURCES tst_mainwindow_patterns.cpp tst_mainwindow_support.h LIBS morvane_ui)
+    SOURCES tst_mainwindow_patterns.cpp tst_mainwindow_support.h tst_screen_pixels.h
+    LIBS morvane_ui)
