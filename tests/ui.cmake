@@ -28,3 +28,8 @@ morvane_add_test(tst_live_switches
 morvane_add_test(tst_mainwindow_patterns
     SOURCES tst_mainwindow_patterns.cpp tst_mainwindow_support.h tst_screen_pixels.h
     LIBS morvane_ui)
+
+morvane_add_test(tst_file_open SOURCES tst_file_open.cpp tst_mainwindow_support.h LIBS morvane_ui)
+# The metafile helper runs beside the program, as in the game.
+set_target_properties(tst_file_open PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+add_dependencies(tst_file_open morvane-wmf)
