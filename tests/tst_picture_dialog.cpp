@@ -13,11 +13,13 @@ using Pictures::pictureNameFilters;
 
 // Qt's own file dialog, set up as the picture button sets it up, on a folder of files named the
 // way a school's files are: the patterns must match whatever the case of the names.
-class PictureDialogTest : public QObject {
+class PictureDialogTest : public QObject
+{
     Q_OBJECT
 
 private:
-    void setUp(QFileDialog &dialog) {
+    void setUp(QFileDialog &dialog)
+    {
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setOption(QFileDialog::HideNameFilterDetails);
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -25,7 +27,8 @@ private:
         dialog.setDirectory(m_dir.path());
     }
 
-    static QStringList shownFiles(const QFileDialog &dialog) {
+    static QStringList shownFiles(const QFileDialog &dialog)
+    {
         const auto *list = dialog.findChild<QListView *>(QStringLiteral("listView"));
         const QAbstractItemModel *model = list->model();
         QStringList names;
@@ -47,7 +50,8 @@ private slots:
     void patternsMatchWhateverTheCase();
 };
 
-void PictureDialogTest::initTestCase() {
+void PictureDialogTest::initTestCase()
+{
     for (const char *name : {"scan.bmp", "old.BMP", "photo.JPG", "picture.jpeg", "lines.WMF",
                              "Clip.Gif", "map.PNG", "notes.txt"}) {
         QFile file(m_dir.filePath(QString::fromLatin1(name)));
@@ -55,7 +59,8 @@ void PictureDialogTest::initTestCase() {
     }
 }
 
-void PictureDialogTest::descriptionsAreShownAndTheFirstIsChosen() {
+void PictureDialogTest::descriptionsAreShownAndTheFirstIsChosen()
+{
     QFileDialog dialog;
     setUp(dialog);
     const auto *types = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
@@ -71,7 +76,8 @@ void PictureDialogTest::descriptionsAreShownAndTheFirstIsChosen() {
     QCOMPARE(types->currentIndex(), 0);
 }
 
-void PictureDialogTest::patternsMatchWhateverTheCase_data() {
+void PictureDialogTest::patternsMatchWhateverTheCase_data()
+{
     QTest::addColumn<int>("filter");
     QTest::addColumn<QStringList>("expected");
 
@@ -82,7 +88,8 @@ void PictureDialogTest::patternsMatchWhateverTheCase_data() {
     QTest::newRow("png *.png") << 4 << QStringList{"map.PNG"};
 }
 
-void PictureDialogTest::patternsMatchWhateverTheCase() {
+void PictureDialogTest::patternsMatchWhateverTheCase()
+{
     QFETCH(int, filter);
     QFETCH(QStringList, expected);
 

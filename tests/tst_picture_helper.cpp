@@ -20,7 +20,8 @@ using Pictures::renderMetafile;
 
 namespace {
 
-QByteArray raster(quint32 width, quint32 height, const QByteArray &pixels) {
+QByteArray raster(quint32 width, quint32 height, const QByteArray &pixels)
+{
     QByteArray bytes("MWR1");
     char number[4];
     qToLittleEndian(width, number);
@@ -33,7 +34,8 @@ QByteArray raster(quint32 width, quint32 height, const QByteArray &pixels) {
 const QByteArray redThenBlue("\xff\0\0\0\0\xff", 6);
 
 // The same bytes as a printf(1) format, for the fake helpers.
-QString printfFormat(const QByteArray &bytes) {
+QString printfFormat(const QByteArray &bytes)
+{
     QString format;
     for (const char byte : bytes)
         format += QStringLiteral("\\%1").arg(uint(quint8(byte)), 3, 8, QLatin1Char('0'));
@@ -42,12 +44,14 @@ QString printfFormat(const QByteArray &bytes) {
 
 } // namespace
 
-class PictureHelperTest : public QObject {
+class PictureHelperTest : public QObject
+{
     Q_OBJECT
 
 private:
     // A stand-in for the metafile helper: a shell script with `body`.
-    QString fakeHelper(const QString &body, bool executable = true) {
+    QString fakeHelper(const QString &body, bool executable = true)
+    {
         const QString path = m_dir.filePath(QStringLiteral("helper-%1").arg(++m_helpers));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
@@ -72,7 +76,8 @@ private slots:
     void misbehavingHelpersGiveNothing();
 };
 
-void PictureHelperTest::rasterIsReadBack() {
+void PictureHelperTest::rasterIsReadBack()
+{
     const std::optional<QImage> image = decodeHelperRaster(raster(2, 1, redThenBlue));
     QVERIFY(image.has_value());
     QCOMPARE(image->format(), QImage::Format_RGB32);
@@ -81,7 +86,8 @@ void PictureHelperTest::rasterIsReadBack() {
     QCOMPARE(image->pixel(1, 0), qRgb(0, 0, 255));
 }
 
-void PictureHelperTest::malformedRastersAreRefused_data() {
+void PictureHelperTest::malformedRastersAreRefused_data()
+{
     QTest::addColumn<QByteArray>("output");
 
     QTest::newRow("nothing") << QByteArray();
@@ -97,19 +103,22 @@ void PictureHelperTest::malformedRastersAreRefused_data() {
     QTest::newRow("one row too many pixels wide") << raster(64'000'001, 1, redThenBlue);
 }
 
-void PictureHelperTest::malformedRastersAreRefused() {
+void PictureHelperTest::malformedRastersAreRefused()
+{
     QFETCH(QByteArray, output);
     QVERIFY(!decodeHelperRaster(output).has_value());
 }
 
-void PictureHelperTest::helperOutputBecomesThePicture() {
+void PictureHelperTest::helperOutputBecomesThePicture()
+{
     const QString helper = fakeHelper("printf '" + printfFormat(raster(2, 1, redThenBlue)) + "'");
     const std::optional<QImage> image = renderMetafile(QStringLiteral("any.wmf"), helper);
     QVERIFY(image.has_value());
     QCOMPARE(image->pixel(1, 0), qRgb(0, 0, 255));
 }
 
-void PictureHelperTest::helperRunsUnderLimits() {
+void PictureHelperTest::helperRunsUnderLimits()
+{
     // The helper answers with a picture only when the limits it finds are the ones it should run
     // under: CPU seconds, no core dumps, no files written, and (but under AddressSanitizer,
     // which cannot start with it) 512 MiB of address space.
@@ -126,7 +135,8 @@ void PictureHelperTest::helperRunsUnderLimits() {
     QVERIFY(renderMetafile(QStringLiteral("any.wmf"), helper).has_value());
 }
 
-void PictureHelperTest::misbehavingHelpersGiveNothing_data() {
+void PictureHelperTest::misbehavingHelpersGiveNothing_data()
+{
     QTest::addColumn<QString>("helper");
 
     const QString valid = "printf '" + printfFormat(raster(2, 1, redThenBlue)) + "'";
@@ -149,7 +159,8 @@ void PictureHelperTest::misbehavingHelpersGiveNothing_data() {
     QTest::newRow("not found at all") << QString();
 }
 
-void PictureHelperTest::misbehavingHelpersGiveNothing() {
+void PictureHelperTest::misbehavingHelpersGiveNothing()
+{
     QFETCH(QString, helper);
     QVERIFY(!renderMetafile(QStringLiteral("any.wmf"), helper).has_value());
 }

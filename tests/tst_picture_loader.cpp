@@ -14,7 +14,8 @@ using Pictures::loadPicture;
 namespace {
 
 // A picture the size of `size` in metafile units, framed like PictureBytes::framedDrawing().
-QByteArray framedMetafile(QSize size, quint16 unitsPerInch, int unitsPerPixel) {
+QByteArray framedMetafile(QSize size, quint16 unitsPerInch, int unitsPerPixel)
+{
     const int inset = 10 * unitsPerPixel;
     const int right = (size.width() - 11) * unitsPerPixel;
     const int bottom = (size.height() - 11) * unitsPerPixel;
@@ -26,17 +27,20 @@ QByteArray framedMetafile(QSize size, quint16 unitsPerInch, int unitsPerPixel) {
         .bytes();
 }
 
-bool isDark(QRgb pixel) {
+bool isDark(QRgb pixel)
+{
     return qGray(pixel) < 64;
 }
 
 } // namespace
 
-class PictureLoaderTest : public QObject {
+class PictureLoaderTest : public QObject
+{
     Q_OBJECT
 
 private:
-    QString write(const QString &name, const QByteArray &bytes) {
+    QString write(const QString &name, const QByteArray &bytes)
+    {
         const QString path = m_dir.filePath(name);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
@@ -58,7 +62,8 @@ private slots:
     void metafileThatKeepsTheHelperBusyGivesNothing();
 };
 
-void PictureLoaderTest::picturesLoadAtTheirOwnSize_data() {
+void PictureLoaderTest::picturesLoadAtTheirOwnSize_data()
+{
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QSize>("size");
@@ -78,6 +83,11 @@ void PictureLoaderTest::picturesLoadAtTheirOwnSize_data() {
         << "SCAN.BMP" << encoded(framedDrawing(small), "BMP") << small << true;
     QTest::newRow("jpeg") << "photo.JPG" << encoded(framedDrawing(small), "JPG", 90) << small
                           << false;
+    QTest::newRow("progressive jpeg")
+        << "layers.jpg" << progressiveJpeg(framedDrawing(small)) << small << false;
+    QTest::newRow("one-bit bmp")
+        << "mono.bmp" << encoded(framedDrawing(small).convertToFormat(QImage::Format_Mono), "BMP")
+        << small << true;
     QTest::newRow("png") << "map.png" << encoded(framedDrawing(large), "PNG") << large << true;
     QTest::newRow("gif") << "clip.gif" << gif(framedDrawing({48, 36}), blackAndWhite)
                          << QSize(48, 36) << true;
@@ -105,7 +115,8 @@ void PictureLoaderTest::picturesLoadAtTheirOwnSize_data() {
         << small << true;
 }
 
-void PictureLoaderTest::picturesLoadAtTheirOwnSize() {
+void PictureLoaderTest::picturesLoadAtTheirOwnSize()
+{
     QFETCH(QString, fileName);
     QFETCH(QByteArray, bytes);
     QFETCH(QSize, size);
@@ -129,7 +140,8 @@ void PictureLoaderTest::picturesLoadAtTheirOwnSize() {
     QVERIFY(!isDark(picture->pixel(size.width() - 4, size.height() - 4)));
 }
 
-void PictureLoaderTest::nonPlaceableMetafileTakesItsOwnExtents() {
+void PictureLoaderTest::nonPlaceableMetafileTakesItsOwnExtents()
+{
     // Without a placeable header the size comes from the drawing itself: it must be found,
     // drawn onto white, and the drawing must reach its edges.
     QByteArray placeable = framedMetafile({200, 100}, 96, 1);
@@ -142,7 +154,8 @@ void PictureLoaderTest::nonPlaceableMetafileTakesItsOwnExtents() {
     QVERIFY(!isDark(picture->pixel(picture->width() / 2, picture->height() / 2)));
 }
 
-void PictureLoaderTest::transparentPixelsComeOutWhite_data() {
+void PictureLoaderTest::transparentPixelsComeOutWhite_data()
+{
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QRgb>("expected");
@@ -166,7 +179,8 @@ void PictureLoaderTest::transparentPixelsComeOutWhite_data() {
         << "clear.gif" << gif(blackGif, {0xff000000, 0xffffffff}, 0) << qRgb(255, 255, 255);
 }
 
-void PictureLoaderTest::transparentPixelsComeOutWhite() {
+void PictureLoaderTest::transparentPixelsComeOutWhite()
+{
     QFETCH(QString, fileName);
     QFETCH(QByteArray, bytes);
     QFETCH(QRgb, expected);
@@ -181,7 +195,8 @@ void PictureLoaderTest::transparentPixelsComeOutWhite() {
              qPrintable(QString::number(pixel, 16)));
 }
 
-void PictureLoaderTest::pictureAtTheSizeLimitStillLoads() {
+void PictureLoaderTest::pictureAtTheSizeLimitStillLoads()
+{
     // 8000 x 8000 is exactly the limit; one bit a pixel keeps the file and the test small.
     QImage limit(8000, 8000, QImage::Format_Mono);
     limit.fill(1);
@@ -191,7 +206,8 @@ void PictureLoaderTest::pictureAtTheSizeLimitStillLoads() {
     QCOMPARE(picture->size(), QSize(8000, 8000));
 }
 
-void PictureLoaderTest::unreadableFilesGiveNothing_data() {
+void PictureLoaderTest::unreadableFilesGiveNothing_data()
+{
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QByteArray>("bytes");
 
@@ -250,7 +266,8 @@ void PictureLoaderTest::unreadableFilesGiveNothing_data() {
         << "stub.wmf" << MetafileBuilder().placeable(QRect(0, 0, 100, 100), 96).bytes().left(30);
 }
 
-void PictureLoaderTest::unreadableFilesGiveNothing() {
+void PictureLoaderTest::unreadableFilesGiveNothing()
+{
     QFETCH(QString, fileName);
     QFETCH(QByteArray, bytes);
 
@@ -262,7 +279,8 @@ void PictureLoaderTest::unreadableFilesGiveNothing() {
     QVERIFY(!loadPicture(path).has_value());
 }
 
-void PictureLoaderTest::metafileThatKeepsTheHelperBusyGivesNothing() {
+void PictureLoaderTest::metafileThatKeepsTheHelperBusyGivesNothing()
+{
     // Thousands of filled rectangles over the largest allowed picture: seconds of work for the
     // helper each time, so only its CPU limit or timeout can end it.
     MetafileBuilder builder;

@@ -9,11 +9,13 @@ namespace Pictures {
 
 using namespace HelperRaster;
 
-qsizetype maxHelperRasterBytes() {
+qsizetype maxHelperRasterBytes()
+{
     return qsizetype(HeaderSize + MaxPixels * BytesPerPixel);
 }
 
-std::optional<QImage> decodeHelperRaster(QByteArrayView output) {
+std::optional<QImage> decodeHelperRaster(QByteArrayView output)
+{
     if (output.size() < qsizetype(HeaderSize) ||
         QByteArrayView(output.data(), sizeof Magic) != QByteArrayView(Magic, sizeof Magic))
         return std::nullopt;

@@ -22,19 +22,21 @@ namespace Pictures {
 
 namespace {
 
-constexpr rlim_t HelperMemoryBytes = rlim_t{512} * 1024 * 1024;
 constexpr rlim_t HelperCpuSeconds = 4;
 
-void limit(int resource, rlim_t value) {
+void limit(int resource, rlim_t value)
+{
     const rlimit bound{value, value};
     setrlimit(resource, &bound);
 }
 
 // Runs in the child between fork and exec, so it may only make async-signal-safe calls.
-void limitHelper() {
+void limitHelper()
+{
 #ifndef MORVANE_ADDRESS_SANITIZER
     // AddressSanitizer reserves terabytes of address space for its shadow memory; a helper built
     // with it cannot start under an address-space limit. The CPU limit and timeout still apply.
+    constexpr rlim_t HelperMemoryBytes = rlim_t{512} * 1024 * 1024;
     limit(RLIMIT_AS, HelperMemoryBytes);
 #endif
     limit(RLIMIT_CPU, HelperCpuSeconds);
@@ -42,14 +44,16 @@ void limitHelper() {
     limit(RLIMIT_FSIZE, 0);
 }
 
-bool isProgram(const QString &path) {
+bool isProgram(const QString &path)
+{
     const QFileInfo info(path);
     return info.isFile() && info.isExecutable();
 }
 
 } // namespace
 
-QString metafileHelperPath() {
+QString metafileHelperPath()
+{
     const QDir programDir(QCoreApplication::applicationDirPath());
     const QString name = QString::fromLatin1(MetafileHelperName);
     for (const QString &candidate :
@@ -60,7 +64,8 @@ QString metafileHelperPath() {
     return {};
 }
 
-std::optional<QImage> renderMetafile(const QString &metafilePath, const QString &helper) {
+std::optional<QImage> renderMetafile(const QString &metafilePath, const QString &helper)
+{
     if (helper.isEmpty())
         return std::nullopt;
 

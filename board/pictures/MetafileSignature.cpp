@@ -6,13 +6,15 @@ namespace Pictures {
 
 namespace {
 
-quint16 word(QByteArrayView bytes, qsizetype at) {
+quint16 word(QByteArrayView bytes, qsizetype at)
+{
     return qFromLittleEndian<quint16>(bytes.data() + at);
 }
 
 } // namespace
 
-bool looksLikeMetafile(QByteArrayView head) {
+bool looksLikeMetafile(QByteArrayView head)
+{
     if (head.size() < MetafileSignatureSize)
         return false;
     if (qFromLittleEndian<quint32>(head.data()) == 0x9AC6CDD7u)

@@ -4,7 +4,8 @@
 
 namespace Pictures {
 
-QImage composedOverWhite(const QImage &image) {
+QImage composedOverWhite(const QImage &image)
+{
     if (!image.hasAlphaChannel())
         return image.convertToFormat(QImage::Format_RGB32);
 

@@ -9,7 +9,8 @@ namespace Pictures {
 
 namespace {
 
-bool jpegHasEnd(QIODevice &device) {
+bool jpegHasEnd(QIODevice &device)
+{
     constexpr uchar MarkerPrefix = 0xff;
     constexpr uchar StartOfScan = 0xda;
     constexpr uchar EndOfImage = 0xd9;
@@ -32,7 +33,8 @@ bool jpegHasEnd(QIODevice &device) {
     return endAfterLastScan;
 }
 
-bool bmpHasAllRows(QIODevice &device) {
+bool bmpHasAllRows(QIODevice &device)
+{
     const QByteArray header = device.read(34);
     if (header.size() < 26)
         return false;
@@ -66,7 +68,8 @@ bool bmpHasAllRows(QIODevice &device) {
     return dataOffset + rowBytes * height <= device.size();
 }
 
-bool skipDataBlocks(QIODevice &device) {
+bool skipDataBlocks(QIODevice &device)
+{
     char size = 0;
     while (device.getChar(&size)) {
         if (size == 0)
@@ -77,12 +80,14 @@ bool skipDataBlocks(QIODevice &device) {
     return false;
 }
 
-bool skipColourTable(QIODevice &device, quint8 flags) {
+bool skipColourTable(QIODevice &device, quint8 flags)
+{
     const qint64 bytes = (flags & 0x80) ? 3 * (qint64(2) << (flags & 7)) : 0;
     return device.skip(bytes) == bytes;
 }
 
-bool gifHasFirstFrame(QIODevice &device) {
+bool gifHasFirstFrame(QIODevice &device)
+{
     constexpr char Extension = 0x21;
     constexpr char ImageDescriptor = 0x2c;
 
@@ -108,7 +113,8 @@ bool gifHasFirstFrame(QIODevice &device) {
 
 } // namespace
 
-bool isComplete(QIODevice &device, const QByteArray &format) {
+bool isComplete(QIODevice &device, const QByteArray &format)
+{
     if (!device.seek(0))
         return false;
     if (format == "jpeg")

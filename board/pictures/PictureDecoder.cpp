@@ -14,7 +14,8 @@ namespace {
 // Enough for the largest allowed picture at 8 bytes a pixel (16-bit PNG channels).
 constexpr int AllocationLimitMiB = int(MaxPixels * 8 / (1024 * 1024)) + 1;
 
-bool isAcceptedFormat(const QByteArray &format) {
+bool isAcceptedFormat(const QByteArray &format)
+{
     // Only what the board offers: Qt's SVG, ICO and netpbm readers are not needed here, and each
     // reader left out is one less parser exposed to a hostile file.
     return format == "bmp" || format == "jpeg" || format == "gif" || format == "png";
@@ -22,7 +23,8 @@ bool isAcceptedFormat(const QByteArray &format) {
 
 } // namespace
 
-std::optional<QImage> decodePicture(QIODevice &device) {
+std::optional<QImage> decodePicture(QIODevice &device)
+{
     QImageReader::setAllocationLimit(AllocationLimitMiB);
     QImageReader reader(&device);
     reader.setAutoTransform(true);

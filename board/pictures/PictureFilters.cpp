@@ -2,7 +2,8 @@
 
 namespace Pictures {
 
-QList<PictureFilter> pictureFilters() {
+QList<PictureFilter> pictureFilters()
+{
     return {
         {QStringLiteral("ビットマップ (*.bmp) "), QStringLiteral("*.BMP")},
         {QStringLiteral("WMFファイル(*.wmf)"), QStringLiteral("*.wmf")},
@@ -12,7 +13,8 @@ QList<PictureFilter> pictureFilters() {
     };
 }
 
-QStringList pictureNameFilters() {
+QStringList pictureNameFilters()
+{
     QStringList filters;
     for (const PictureFilter &filter : pictureFilters())
         filters << filter.description + u'(' + filter.pattern + u')';

@@ -6,7 +6,8 @@
 
 namespace Pictures {
 
-struct PictureFilter {
+struct PictureFilter
+{
     QString description;
     QString pattern;
 };

@@ -9,7 +9,8 @@ namespace Pictures {
 // keeps a hostile or damaged header from making us allocate gigabytes.
 inline constexpr std::int64_t MaxPixels = 64'000'000;
 
-constexpr bool fitsPixelLimit(std::int64_t width, std::int64_t height) {
+constexpr bool fitsPixelLimit(std::int64_t width, std::int64_t height)
+{
     return width > 0 && height > 0 && width <= MaxPixels && height <= MaxPixels / width;
 }
 

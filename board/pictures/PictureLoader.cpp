@@ -9,7 +9,8 @@
 
 namespace Pictures {
 
-std::optional<QImage> loadPicture(const QString &path) {
+std::optional<QImage> loadPicture(const QString &path)
+{
     // Only regular files: a FIFO or a device such as /dev/zero would block or never end.
     const QFileInfo info(path);
     if (!info.isFile() || info.size() == 0)

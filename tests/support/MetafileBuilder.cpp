@@ -16,7 +16,8 @@ enum Function : quint16 {
     EndOfFile = 0x0000,
 };
 
-template <typename T> void append(QByteArray &bytes, T value) {
+template <typename T> void append(QByteArray &bytes, T value)
+{
     char little[sizeof(T)];
     qToLittleEndian(value, little);
     bytes.append(little, sizeof(T));
@@ -24,7 +25,8 @@ template <typename T> void append(QByteArray &bytes, T value) {
 
 } // namespace
 
-MetafileBuilder &MetafileBuilder::placeable(QRect bounds, quint16 unitsPerInch) {
+MetafileBuilder &MetafileBuilder::placeable(QRect bounds, quint16 unitsPerInch)
+{
     QByteArray header;
     append<quint32>(header, 0x9ac6cdd7u);
     append<quint16>(header, 0);
@@ -42,8 +44,8 @@ MetafileBuilder &MetafileBuilder::placeable(QRect bounds, quint16 unitsPerInch) 
     return *this;
 }
 
-MetafileBuilder &MetafileBuilder::record(quint16 function,
-                                         std::initializer_list<qint16> parameters) {
+MetafileBuilder &MetafileBuilder::record(quint16 function, std::initializer_list<qint16> parameters)
+{
     QByteArray payload;
     for (const qint16 parameter : parameters)
         append<qint16>(payload, parameter);
@@ -51,7 +53,8 @@ MetafileBuilder &MetafileBuilder::record(quint16 function,
 }
 
 MetafileBuilder &MetafileBuilder::rawRecord(quint32 sizeInWords, quint16 function,
-                                            const QByteArray &payload) {
+                                            const QByteArray &payload)
+{
     append<quint32>(m_records, sizeInWords);
     append<quint16>(m_records, function);
     m_records.append(payload);
@@ -59,32 +62,38 @@ MetafileBuilder &MetafileBuilder::rawRecord(quint32 sizeInWords, quint16 functio
     return *this;
 }
 
-MetafileBuilder &MetafileBuilder::windowOrigin(QPoint origin) {
+MetafileBuilder &MetafileBuilder::windowOrigin(QPoint origin)
+{
     return record(SetWindowOrg, {qint16(origin.y()), qint16(origin.x())});
 }
 
-MetafileBuilder &MetafileBuilder::blackPen() {
+MetafileBuilder &MetafileBuilder::blackPen()
+{
     // Solid style, width 1, colour 0x000000.
     record(CreatePenIndirect, {0, 1, 0, 0, 0});
     return record(SelectObject, {qint16(m_objects++)});
 }
 
-MetafileBuilder &MetafileBuilder::hollowBrush() {
+MetafileBuilder &MetafileBuilder::hollowBrush()
+{
     record(CreateBrushIndirect, {1, 0, 0, 0});
     return record(SelectObject, {qint16(m_objects++)});
 }
 
-MetafileBuilder &MetafileBuilder::blackBrush() {
+MetafileBuilder &MetafileBuilder::blackBrush()
+{
     record(CreateBrushIndirect, {0, 0, 0, 0});
     return record(SelectObject, {qint16(m_objects++)});
 }
 
-MetafileBuilder &MetafileBuilder::rectangle(QPoint topLeft, QPoint bottomRight) {
+MetafileBuilder &MetafileBuilder::rectangle(QPoint topLeft, QPoint bottomRight)
+{
     return record(Rectangle, {qint16(bottomRight.y()), qint16(bottomRight.x()), qint16(topLeft.y()),
                               qint16(topLeft.x())});
 }
 
-MetafileBuilder &MetafileBuilder::polyline(const QList<QPoint> &points) {
+MetafileBuilder &MetafileBuilder::polyline(const QList<QPoint> &points)
+{
     QByteArray payload;
     append<qint16>(payload, qint16(points.size()));
     for (const QPoint &point : points) {
@@ -94,7 +103,8 @@ MetafileBuilder &MetafileBuilder::polyline(const QList<QPoint> &points) {
     return rawRecord(quint32(3 + payload.size() / 2), Polyline, payload);
 }
 
-QByteArray MetafileBuilder::bytes() const {
+QByteArray MetafileBuilder::bytes() const
+{
     QByteArray body = m_records;
     append<quint32>(body, 3);
     append<quint16>(body, EndOfFile);

@@ -9,7 +9,8 @@
 
 // Builds Windows metafiles record by record for tests: an optional placeable header, the standard
 // header (its size fields computed), the records added and the closing EOF record.
-class MetafileBuilder {
+class MetafileBuilder
+{
 public:
     MetafileBuilder &placeable(QRect bounds, quint16 unitsPerInch);
     // A record whose size field is right for its parameters.

@@ -1,6 +1,7 @@
 #include "support/PictureBytes.h"
 
 #include <QBuffer>
+#include <QImageWriter>
 #include <QPainter>
 #include <QtEndian>
 
@@ -8,7 +9,8 @@ namespace PictureBytes {
 
 namespace {
 
-quint32 crc32(QByteArrayView bytes) {
+quint32 crc32(QByteArrayView bytes)
+{
     quint32 crc = 0xffffffffu;
     for (const char byte : bytes) {
         crc ^= quint8(byte);
@@ -18,14 +20,16 @@ quint32 crc32(QByteArrayView bytes) {
     return ~crc;
 }
 
-void appendLittle16(QByteArray &bytes, int value) {
+void appendLittle16(QByteArray &bytes, int value)
+{
     bytes.append(char(value & 0xff));
     bytes.append(char((value >> 8) & 0xff));
 }
 
 // LZW data with 3-bit codes: a clear code before every two pixels keeps the code table from
 // growing past eight entries, so the codes never widen and nothing needs compressing.
-QByteArray uncompressedLzw(const QList<int> &indices) {
+QByteArray uncompressedLzw(const QList<int> &indices)
+{
     constexpr int Clear = 4;
     constexpr int End = 5;
     QList<int> codes;
@@ -63,7 +67,8 @@ QByteArray uncompressedLzw(const QList<int> &indices) {
 
 } // namespace
 
-QByteArray encoded(const QImage &image, const char *format, int quality) {
+QByteArray encoded(const QImage &image, const char *format, int quality)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -71,8 +76,20 @@ QByteArray encoded(const QImage &image, const char *format, int quality) {
     return bytes;
 }
 
+QByteArray progressiveJpeg(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "JPG");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
+    return bytes;
+}
+
 QByteArray gif(const QImage &image, const QList<QRgb> &palette, int transparentIndex,
-               QSize claimedSize) {
+               QSize claimedSize)
+{
     const QSize size = claimedSize.isValid() ? claimedSize : image.size();
     QByteArray bytes("GIF89a");
     appendLittle16(bytes, size.width());
@@ -105,7 +122,8 @@ QByteArray gif(const QImage &image, const QList<QRgb> &palette, int transparentI
     return bytes;
 }
 
-QByteArray pngClaiming(QByteArray png, QSize claimedSize) {
+QByteArray pngClaiming(QByteArray png, QSize claimedSize)
+{
     // Signature (8), chunk length (4), "IHDR" (4), width (4), height (4), ..., CRC after 13 bytes.
     constexpr int TypeAt = 12;
     constexpr int DataAt = 16;
@@ -117,13 +135,15 @@ QByteArray pngClaiming(QByteArray png, QSize claimedSize) {
     return png;
 }
 
-QByteArray bmpClaiming(QByteArray bmp, QSize claimedSize) {
+QByteArray bmpClaiming(QByteArray bmp, QSize claimedSize)
+{
     qToLittleEndian<qint32>(claimedSize.width(), bmp.data() + 18);
     qToLittleEndian<qint32>(claimedSize.height(), bmp.data() + 22);
     return bmp;
 }
 
-QImage framedDrawing(QSize size, int inset) {
+QImage framedDrawing(QSize size, int inset)
+{
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);

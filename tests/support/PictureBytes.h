@@ -11,6 +11,9 @@ namespace PictureBytes {
 // `image` saved by Qt in `format` ("BMP", "JPG", "PNG").
 QByteArray encoded(const QImage &image, const char *format, int quality = -1);
 
+// `image` as a progressive JPEG: several scans, each with its own start-of-scan marker.
+QByteArray progressiveJpeg(const QImage &image);
+
 // A GIF written by hand, since Qt cannot write GIF. Every pixel of `image` must be one of the (at
 // most four) `palette` colours. `claimedSize`, when valid, goes into the headers instead of the
 // real size, while the data still holds only the real pixels.

@@ -17,12 +17,14 @@ namespace {
 
 constexpr double DotsPerInch = 96.0;
 
-struct ApiDeleter {
+struct ApiDeleter
+{
     void operator()(wmfAPI *api) const { wmf_api_destroy(api); }
 };
 using ApiHandle = std::unique_ptr<wmfAPI, ApiDeleter>;
 
-ApiHandle createApi() {
+ApiHandle createApi()
+{
     wmfAPI_Options options{};
     options.function = wmf_gd_function;
     wmfAPI *api = nullptr;
@@ -34,18 +36,21 @@ ApiHandle createApi() {
     return handle;
 }
 
-bool fail(const char *reason) {
+bool fail(const char *reason)
+{
     std::fprintf(stderr, "morvane-wmf: %s\n", reason);
     return false;
 }
 
-void putLittleEndian32(unsigned char *at, std::uint32_t value) {
+void putLittleEndian32(unsigned char *at, std::uint32_t value)
+{
     for (int i = 0; i < 4; ++i)
         at[i] = static_cast<unsigned char>(value >> (8 * i));
 }
 
 // gd's true-colour pixels carry a transparency of 0 (opaque) to 127 (clear) in bits 24 to 30.
-void putOverWhite(unsigned gdPixel, unsigned char *rgb) {
+void putOverWhite(unsigned gdPixel, unsigned char *rgb)
+{
     const unsigned clear = (gdPixel >> 24) & 0x7f;
     for (const int shift : {16, 8, 0}) {
         const unsigned channel = (gdPixel >> shift) & 0xff;
@@ -53,7 +58,8 @@ void putOverWhite(unsigned gdPixel, unsigned char *rgb) {
     }
 }
 
-bool writeRaster(const int *pixels, unsigned width, unsigned height, std::FILE *out) {
+bool writeRaster(const int *pixels, unsigned width, unsigned height, std::FILE *out)
+{
     using namespace Pictures::HelperRaster;
     std::array<unsigned char, HeaderSize> header{};
     std::memcpy(header.data(), Magic, sizeof Magic);
@@ -75,11 +81,13 @@ bool writeRaster(const int *pixels, unsigned width, unsigned height, std::FILE *
 }
 
 // libwmf divides by the placeable header's units per inch; zero would make the size undefined.
-bool hasUsableUnits(wmfAPI *api) {
+bool hasUsableUnits(wmfAPI *api)
+{
     return !api->File->placeable || api->File->pmh->Inch != 0;
 }
 
-bool contains(const wmfD_Rect &frame, const wmfD_Rect &drawing) {
+bool contains(const wmfD_Rect &frame, const wmfD_Rect &drawing)
+{
     // Pens reach half their width beyond the coordinates they stroke.
     const double slackX = std::max(2.0, 0.02 * (frame.BR.x - frame.TL.x));
     const double slackY = std::max(2.0, 0.02 * (frame.BR.y - frame.TL.y));
@@ -93,7 +101,8 @@ bool contains(const wmfD_Rect &frame, const wmfD_Rect &drawing) {
 // in that case. The header's box is used when the drawing lies inside it, measured either way.
 // Otherwise (anisotropic mapping, or drawing outside its own header) the box libwmf found around
 // the drawing is stretched over the picture, as libwmf's own converters do.
-wmfD_Rect pictureFrame(wmfAPI *api, const wmfD_Rect &drawing) {
+wmfD_Rect pictureFrame(wmfAPI *api, const wmfD_Rect &drawing)
+{
     if (!api->File->placeable)
         return drawing;
     const wmfPlaceableMetaHeader &header = *api->File->pmh;
@@ -112,7 +121,8 @@ wmfD_Rect pictureFrame(wmfAPI *api, const wmfD_Rect &drawing) {
 
 } // namespace
 
-bool renderMetafileToStream(const char *path, std::FILE *out) {
+bool renderMetafileToStream(const char *path, std::FILE *out)
+{
     ApiHandle api = createApi();
     if (!api)
         return fail("libwmf did not start");
