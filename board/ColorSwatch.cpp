@@ -20,7 +20,7 @@ void ColorSwatch::setBackColor(QRgb color)
     update();
 }
 
-void ColorSwatch::paintEvent(QPaintEvent *)
+void ColorSwatch::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     const QBrush fill{QColor::fromRgb(m_backColor)};

@@ -3,7 +3,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-void WrappingButton::paintEvent(QPaintEvent *)
+void WrappingButton::paintEvent(QPaintEvent * /*event*/)
 {
     QStylePainter painter(this);
     QStyleOptionButton option;

@@ -89,7 +89,7 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject * /*watched*/, QEvent *event) override
     {
         if (event->type() == QEvent::Hide && !event->spontaneous())
             m_loop.quit();

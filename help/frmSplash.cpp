@@ -70,7 +70,7 @@ QLabel *frmSplash::Label1(int index) const
     return m_labels.at(static_cast<size_t>(index));
 }
 
-void frmSplash::paintEvent(QPaintEvent *)
+void frmSplash::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     const QRect client(BorderWidth, BorderWidth, PictureSize.width(), PictureSize.height());

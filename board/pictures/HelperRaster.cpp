@@ -11,7 +11,7 @@ using namespace HelperRaster;
 
 qsizetype maxHelperRasterBytes()
 {
-    return qsizetype(HeaderSize + MaxPixels * BytesPerPixel);
+    return static_cast<qsizetype>(HeaderSize) + MaxPixels * static_cast<qsizetype>(BytesPerPixel);
 }
 
 std::optional<QImage> decodeHelperRaster(QByteArrayView output)

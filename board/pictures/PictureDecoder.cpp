@@ -12,7 +12,7 @@ namespace Pictures {
 namespace {
 
 // Enough for the largest allowed picture at 8 bytes a pixel (16-bit PNG channels).
-constexpr int AllocationLimitMiB = int(MaxPixels * 8 / (1024 * 1024)) + 1;
+constexpr int AllocationLimitMiB = int(MaxPixels * 8 / (std::int64_t{1024} * 1024)) + 1;
 
 bool isAcceptedFormat(const QByteArray &format)
 {
