@@ -19,7 +19,13 @@ int roundHalfEven(double value)
 
 } // namespace
 
-TerritoryCount sampleTerritory(const QImage &board, QRgb leftColor, QRgb rightColor)
+// GCC's vectoriser turns the strided reads below into gathers and shuffles that run at half the
+// speed of the plain loop.
+#if defined(__GNUC__) && !defined(__clang__)
+__attribute__((optimize("no-tree-vectorize")))
+#endif
+TerritoryCount
+sampleTerritory(const QImage &board, QRgb leftColor, QRgb rightColor)
 {
     const QRgb left = leftColor & RgbMask;
     const QRgb right = rightColor & RgbMask;
