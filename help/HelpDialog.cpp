@@ -1,6 +1,6 @@
 #include "help/HelpDialog.h"
 
-#include "app/Twips.h"
+#include "app/LayoutHelpers.h"
 #include "app/WindowCentring.h"
 #include "help/frmSplash.h"
 
@@ -16,23 +16,10 @@
 
 namespace {
 
-const QString GothicFace = QStringLiteral("ＭＳ Ｐゴシック");
-const QString MinchoFace = QStringLiteral("ＭＳ Ｐ明朝");
-
-QFont gameFont(const QString &family, qreal points, bool bold)
-{
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-template <typename Widget> Widget *place(Widget *widget, const char *name, QRect twips)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
-    return widget;
-}
+using Layout::gameFont;
+using Layout::GothicFace;
+using Layout::MinchoFace;
+using Layout::place;
 
 struct HelpText
 {

@@ -1,6 +1,6 @@
 #include "teacher/TeacherControls.h"
 
-#include "app/Twips.h"
+#include "app/LayoutHelpers.h"
 #include "board/ColorSwatch.h"
 #include "teacher/PressableLabel.h"
 
@@ -17,16 +17,12 @@
 
 namespace {
 
-const QString GothicFace = QStringLiteral("ＭＳ Ｐゴシック");
 // The size the layout's captions were measured in where no size is given.
 constexpr qreal DefaultPoints = 9;
 
 QFont gothic(qreal points = DefaultPoints, bool bold = false)
 {
-    QFont font(GothicFace);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+    return Layout::gameFont(Layout::GothicFace, points, bold);
 }
 
 QString indexedName(const char *name, size_t index)
@@ -34,17 +30,13 @@ QString indexedName(const char *name, size_t index)
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
-template <typename Widget> Widget *place(Widget *widget, const QString &name, QRect twips)
+// Every control of the dialog is in the gothic face unless it says otherwise.
+template <typename Widget, typename Name>
+Widget *place(Widget *widget, const Name &name, QRect twips)
 {
-    widget->setObjectName(name);
-    widget->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    Layout::place(widget, name, twips);
     widget->setFont(gothic());
     return widget;
-}
-
-template <typename Widget> Widget *place(Widget *widget, const char *name, QRect twips)
-{
-    return place(widget, QString::fromLatin1(name), twips);
 }
 
 QGroupBox *frame(QDialog &dialog, const char *name, const QString &caption, QRect twips)

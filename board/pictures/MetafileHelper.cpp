@@ -10,13 +10,7 @@
 
 #include <sys/resource.h>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define MORVANE_ADDRESS_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define MORVANE_ADDRESS_SANITIZER 1
-#endif
-#endif
+#include "board/pictures/SanitizerBuild.h"
 
 namespace Pictures {
 

@@ -3,18 +3,11 @@
 // faults, so the game runs it only here, in a short-lived process with limits set by the caller.
 // Exit status 0 means a complete raster was written; anything else means "not a picture".
 
+#include "board/pictures/SanitizerBuild.h"
 #include "board/pictures/wmf/MetafileRenderer.h"
 
 #include <cstdio>
 #include <unistd.h>
-
-#if defined(__SANITIZE_ADDRESS__)
-#define MORVANE_ADDRESS_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define MORVANE_ADDRESS_SANITIZER 1
-#endif
-#endif
 
 #ifdef MORVANE_ADDRESS_SANITIZER
 // libwmf hands out the rendered image without a public call to free it; the process ends right
