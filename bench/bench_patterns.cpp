@@ -13,8 +13,10 @@
 // One press of each pattern button on the 640 x 480 board, thin and thick lines.
 namespace {
 
-struct PatternBoard {
-    explicit PatternBoard(const benchmark::State &state) {
+struct PatternBoard
+{
+    explicit PatternBoard(const benchmark::State &state)
+    {
         settings.LineWidth = static_cast<qint16>(state.range(0));
         settings.Rate = {0.85f, 0.75f};
     }
@@ -26,7 +28,8 @@ struct PatternBoard {
 };
 
 template <void (*Pattern)(Surface &, Surface &, const GameSettings &)>
-void fixedPattern(benchmark::State &state) {
+void fixedPattern(benchmark::State &state)
+{
     PatternBoard target(state);
     for (auto _ : state) {
         Pattern(target.board, target.strip, target.settings);
@@ -35,7 +38,8 @@ void fixedPattern(benchmark::State &state) {
 }
 
 template <void (*Pattern)(Surface &, Surface &, const GameSettings &, RandomSequence &)>
-void randomPattern(benchmark::State &state) {
+void randomPattern(benchmark::State &state)
+{
     PatternBoard target(state);
     for (auto _ : state) {
         Pattern(target.board, target.strip, target.settings, target.random);
@@ -43,7 +47,8 @@ void randomPattern(benchmark::State &state) {
     }
 }
 
-void originalImage(benchmark::State &state) {
+void originalImage(benchmark::State &state)
+{
     PatternBoard target(state);
     const QImage picture = originalPicture();
     for (auto _ : state) {

@@ -4,7 +4,8 @@
 
 #include "board/Surface.h"
 
-void MakeNaname(Surface &board, Surface &strip, const GameSettings &settings) {
+void MakeNaname(Surface &board, Surface &strip, const GameSettings &settings)
+{
     PatternFrame::open(board, strip);
     const qint16 dx = PatternFrame::roundHalfEven(double(board.ScaleWidth()) / 8);
     const qint16 dy = PatternFrame::roundHalfEven(double(board.ScaleHeight()) / 6);

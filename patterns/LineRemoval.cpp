@@ -7,7 +7,8 @@
 #include "board/Surface.h"
 
 void Makesennuki(Surface &board, Surface &strip, const GameSettings &settings,
-                 RandomSequence &random) {
+                 RandomSequence &random)
+{
     PatternFrame::open(board, strip);
     const qint16 dx = PatternFrame::roundHalfEven(double(board.ScaleWidth()) / 16);
     const qint16 dy = PatternFrame::roundHalfEven(double(board.ScaleHeight()) / 12);

@@ -6,11 +6,13 @@
 
 #include <QString>
 
-QImage originalPicture() {
+QImage originalPicture()
+{
     return QImage(QStringLiteral(":/pictures/original.png")).convertToFormat(QImage::Format_RGB32);
 }
 
-void OriginalImage(Surface &board, Surface &strip, const QImage &picture) {
+void OriginalImage(Surface &board, Surface &strip, const QImage &picture)
+{
     PatternFrame::open(board, strip);
     board.setPicture(picture);
     PatternFrame::close(board);

@@ -9,21 +9,25 @@
 
 namespace PatternFrame {
 
-void open(Surface &board, Surface &strip) {
+void open(Surface &board, Surface &strip)
+{
     board.clearPicture();
     strip.clearPicture();
     board.setAutoRedraw(true);
 }
 
-void close(Surface &board) {
+void close(Surface &board)
+{
     board.setAutoRedraw(false);
 }
 
-int lineWidth(const GameSettings &settings) {
+int lineWidth(const GameSettings &settings)
+{
     return std::max<int>(settings.LineWidth, 1);
 }
 
-qint16 roundHalfEven(double value) {
+qint16 roundHalfEven(double value)
+{
     // nearbyint follows the current rounding mode, which the program never changes from
     // round-to-nearest-even.
     const double rounded = std::nearbyint(value);

@@ -9,14 +9,16 @@ namespace {
 
 // An end point from 0 to span inclusive: the product is rounded at double precision, so span
 // itself comes out only for r * span >= span - 0.5.
-qint16 randomEnd(RandomSequence &random, qint16 span) {
+qint16 randomEnd(RandomSequence &random, qint16 span)
+{
     return PatternFrame::roundHalfEven(double(random.NextRandom()) * span);
 }
 
 } // namespace
 
 void MakeRandom(Surface &board, Surface &strip, const GameSettings &settings,
-                RandomSequence &random) {
+                RandomSequence &random)
+{
     PatternFrame::open(board, strip);
     const qint16 width = PatternFrame::roundHalfEven(board.ScaleWidth());
     const qint16 height = PatternFrame::roundHalfEven(board.ScaleHeight());

@@ -3,7 +3,8 @@
 #include <chrono>
 #include <utility>
 
-quint32 systemClockSeed() {
+quint32 systemClockSeed()
+{
     const auto ticks = std::chrono::duration_cast<std::chrono::nanoseconds>(
                            std::chrono::system_clock::now().time_since_epoch())
                            .count();
@@ -12,23 +13,28 @@ quint32 systemClockSeed() {
 }
 
 RandomSequence::RandomSequence()
-    : RandomSequence(systemClockSeed) {}
+    : RandomSequence(systemClockSeed)
+{}
 
 RandomSequence::RandomSequence(SeedClock clock)
-    : m_clock(std::move(clock)) {
+    : m_clock(std::move(clock))
+{
     RestartRandom();
 }
 
-float RandomSequence::NextRandom() {
+float RandomSequence::NextRandom()
+{
     // std::generate_canonical may round up to 1.0f; the top 24 bits of a draw never do.
     constexpr float scale = 1.0f / 16777216.0f;
     return static_cast<float>(m_engine() >> 8) * scale;
 }
 
-void RandomSequence::RestartRandom() {
+void RandomSequence::RestartRandom()
+{
     seed(m_clock());
 }
 
-void RandomSequence::seed(quint32 value) {
+void RandomSequence::seed(quint32 value)
+{
     m_engine.seed(value);
 }

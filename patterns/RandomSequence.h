@@ -7,7 +7,8 @@
 
 // The program's one sequence of random numbers, shared by every pattern that needs chance. The
 // random-lines pattern continues it; the line-removal pattern restarts it from the clock first.
-class RandomSequence {
+class RandomSequence
+{
 public:
     // Where RestartRandom takes its seed from; tests pass a clock of their own.
     using SeedClock = std::function<quint32()>;

@@ -5,7 +5,8 @@
 
 #include "board/Surface.h"
 
-void MakeTriangle(Surface &board, Surface &strip, const GameSettings &settings) {
+void MakeTriangle(Surface &board, Surface &strip, const GameSettings &settings)
+{
     PatternFrame::open(board, strip);
     const qint16 dx = PatternFrame::roundHalfEven(double(board.ScaleWidth()) / 8);
     const qint16 dy = PatternFrame::roundHalfEven(double(board.ScaleHeight()) / 6);

@@ -9,7 +9,8 @@
 
 // The fixed patterns on real rasters: their regions, where their lines stand, and that every
 // press starts from an empty board.
-class TestPatterns : public QObject {
+class TestPatterns : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -24,7 +25,8 @@ private slots:
     void pressLeavesNoTraceOfTheBoardBefore();
 };
 
-void TestPatterns::fixedPatternsMakeTheirRegions_data() {
+void TestPatterns::fixedPatternsMakeTheirRegions_data()
+{
     // Regions measured to the lines' centres: the pixels under the lines make them a little
     // smaller, so each region must lie between 70 % of its area and the area itself.
     QTest::addColumn<PatternPress>("pattern");
@@ -46,7 +48,8 @@ void TestPatterns::fixedPatternsMakeTheirRegions_data() {
     }
 }
 
-void TestPatterns::fixedPatternsMakeTheirRegions() {
+void TestPatterns::fixedPatternsMakeTheirRegions()
+{
     QFETCH(PatternPress, pattern);
     QFETCH(int, lineWidth);
     QFETCH(int, largeCount);
@@ -69,7 +72,8 @@ void TestPatterns::fixedPatternsMakeTheirRegions() {
     QCOMPARE(int(std::count_if(sizes.begin(), sizes.end(), near(smallArea))), smallCount);
 }
 
-void TestPatterns::gridLinesStandAtTheirPlaces_data() {
+void TestPatterns::gridLinesStandAtTheirPlaces_data()
+{
     // Columns and rows that are black over the whole board, and no others.
     QTest::addColumn<PatternPress>("pattern");
     QTest::addColumn<int>("lineWidth");
@@ -85,7 +89,8 @@ void TestPatterns::gridLinesStandAtTheirPlaces_data() {
     }
 }
 
-void TestPatterns::gridLinesStandAtTheirPlaces() {
+void TestPatterns::gridLinesStandAtTheirPlaces()
+{
     QFETCH(PatternPress, pattern);
     QFETCH(int, lineWidth);
     QFETCH(int, columnStep);
@@ -111,7 +116,8 @@ void TestPatterns::gridLinesStandAtTheirPlaces() {
     }
 }
 
-void TestPatterns::slantedLinesAreLineWidthWide_data() {
+void TestPatterns::slantedLinesAreLineWidthWide_data()
+{
     // A row that crosses no horizontal line and no crossing of slanted lines.
     QTest::addColumn<PatternPress>("pattern");
     QTest::addColumn<int>("lineWidth");
@@ -125,7 +131,8 @@ void TestPatterns::slantedLinesAreLineWidthWide_data() {
     }
 }
 
-void TestPatterns::slantedLinesAreLineWidthWide() {
+void TestPatterns::slantedLinesAreLineWidthWide()
+{
     QFETCH(PatternPress, pattern);
     QFETCH(int, lineWidth);
     QFETCH(int, row);
@@ -148,7 +155,8 @@ void TestPatterns::slantedLinesAreLineWidthWide() {
     QCOMPARE(runs, QList<int>(linesCrossed, lineWidth));
 }
 
-void TestPatterns::stepSizesRoundHalfToEven() {
+void TestPatterns::stepSizesRoundHalfToEven()
+{
     // 20 / 8 = 2.5 gives 2 and 21 / 6 = 3.5 gives 4. The lines run to the full width and
     // height, and those past the board are not drawn.
     const QStringList expected = {
@@ -168,7 +176,8 @@ void TestPatterns::stepSizesRoundHalfToEven() {
     QCOMPARE(AsciiRaster::toRows(board.image()), expected);
 }
 
-void TestPatterns::pressLeavesNoTraceOfTheBoardBefore_data() {
+void TestPatterns::pressLeavesNoTraceOfTheBoardBefore_data()
+{
     QTest::addColumn<PatternPress>("pattern");
     QTest::addColumn<PatternPress>("before");
     QTest::addColumn<int>("lineWidth");
@@ -191,7 +200,8 @@ void TestPatterns::pressLeavesNoTraceOfTheBoardBefore_data() {
     }
 }
 
-void TestPatterns::pressLeavesNoTraceOfTheBoardBefore() {
+void TestPatterns::pressLeavesNoTraceOfTheBoardBefore()
+{
     QFETCH(PatternPress, pattern);
     QFETCH(PatternPress, before);
     QFETCH(int, lineWidth);

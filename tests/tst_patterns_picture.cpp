@@ -8,7 +8,8 @@
 #include <algorithm>
 
 // The built-in picture as the program's resources hold it.
-class TestOriginalPicture : public QObject {
+class TestOriginalPicture : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -19,7 +20,8 @@ private slots:
     void originalImageShowsThePictureAlone();
 };
 
-void TestOriginalPicture::isAOneBitPictureOfTheBoardsSize() {
+void TestOriginalPicture::isAOneBitPictureOfTheBoardsSize()
+{
     const QImage stored(QStringLiteral(":/pictures/original.png"));
     QCOMPARE(stored.size(), QSize(640, 480));
     QCOMPARE(stored.depth(), 1);
@@ -30,7 +32,8 @@ void TestOriginalPicture::isAOneBitPictureOfTheBoardsSize() {
             QVERIFY(picture.pixel(x, y) == Palette::Black || picture.pixel(x, y) == Palette::White);
 }
 
-void TestOriginalPicture::frameIsClosedAlongEveryEdge_data() {
+void TestOriginalPicture::frameIsClosedAlongEveryEdge_data()
+{
     QTest::addColumn<QPoint>("start");
     QTest::addColumn<QPoint>("step");
     QTest::addColumn<int>("length");
@@ -41,7 +44,8 @@ void TestOriginalPicture::frameIsClosedAlongEveryEdge_data() {
     QTest::newRow("right") << QPoint(639, 0) << QPoint(0, 1) << 480;
 }
 
-void TestOriginalPicture::frameIsClosedAlongEveryEdge() {
+void TestOriginalPicture::frameIsClosedAlongEveryEdge()
+{
     QFETCH(QPoint, start);
     QFETCH(QPoint, step);
     QFETCH(int, length);
@@ -51,7 +55,8 @@ void TestOriginalPicture::frameIsClosedAlongEveryEdge() {
         QCOMPARE(picture.pixel(start + i * step), Palette::Black);
 }
 
-void TestOriginalPicture::linesMakeAboutFiftyRegionsOfVariedSize() {
+void TestOriginalPicture::linesMakeAboutFiftyRegionsOfVariedSize()
+{
     const RegionMap regions(originalPicture());
     QCOMPARE(int(regions.specks()), 0);
     const QList<int> &sizes = regions.sizes();
@@ -63,7 +68,8 @@ void TestOriginalPicture::linesMakeAboutFiftyRegionsOfVariedSize() {
     QVERIFY(*largest > 5 * *smallest);
 }
 
-void TestOriginalPicture::originalImageShowsThePictureAlone() {
+void TestOriginalPicture::originalImageShowsThePictureAlone()
+{
     Surface board(640, 480);
     Surface strip(640, 11);
     board.line(0, 0, 639, 479, Palette::color(4));

@@ -12,12 +12,14 @@ namespace {
 constexpr quint32 ClockSeed = BoardFixture::ClockSeed;
 constexpr int Cell = 40;
 
-bool isBlack(const Surface &board, int x, int y) {
+bool isBlack(const Surface &board, int x, int y)
+{
     return board.image().pixel(x, y) == Palette::Black;
 }
 
 // Black runs along a row or a column of the board.
-int blackRuns(const Surface &board, QPoint start, QPoint step, int length) {
+int blackRuns(const Surface &board, QPoint start, QPoint step, int length)
+{
     int runs = 0;
     bool inRun = false;
     for (int i = 0; i < length; ++i) {
@@ -31,18 +33,21 @@ int blackRuns(const Surface &board, QPoint start, QPoint step, int length) {
 
 // Line removal's walls, read at their middles: horizontal wall (c, r) lies above cell row r,
 // vertical wall (c, r) left of cell column c.
-bool horizontalWall(const Surface &board, int c, int r) {
+bool horizontalWall(const Surface &board, int c, int r)
+{
     return isBlack(board, c * Cell + Cell / 2, r * Cell);
 }
 
-bool verticalWall(const Surface &board, int c, int r) {
+bool verticalWall(const Surface &board, int c, int r)
+{
     return isBlack(board, c * Cell, r * Cell + Cell / 2);
 }
 
 } // namespace
 
 // The two random patterns: how they use the one random sequence, and what they draw with it.
-class TestRandomPatterns : public QObject {
+class TestRandomPatterns : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -61,7 +66,8 @@ private slots:
     void lineRemovalKeepsAboutItsRatesOfWalls();
 };
 
-void TestRandomPatterns::pressTakesItsShareOfTheSequence_data() {
+void TestRandomPatterns::pressTakesItsShareOfTheSequence_data()
+{
     QTest::addColumn<PatternPress>("pattern");
     QTest::addColumn<bool>("restarts");
     QTest::addColumn<int>("numbers");
@@ -70,7 +76,8 @@ void TestRandomPatterns::pressTakesItsShareOfTheSequence_data() {
     QTest::newRow("Makesennuki restarts, 356") << PatternPresses::sennuki << true << 356;
 }
 
-void TestRandomPatterns::pressTakesItsShareOfTheSequence() {
+void TestRandomPatterns::pressTakesItsShareOfTheSequence()
+{
     QFETCH(PatternPress, pattern);
     QFETCH(bool, restarts);
     QFETCH(int, numbers);
@@ -89,14 +96,16 @@ void TestRandomPatterns::pressTakesItsShareOfTheSequence() {
         QCOMPARE(fixture.random.NextRandom(), expected.NextRandom());
 }
 
-void TestRandomPatterns::twoPressesInARowDiffer_data() {
+void TestRandomPatterns::twoPressesInARowDiffer_data()
+{
     QTest::addColumn<PatternPress>("pattern");
 
     QTest::newRow("Makerandom") << PatternPresses::random;
     QTest::newRow("Makesennuki") << PatternPresses::sennuki;
 }
 
-void TestRandomPatterns::twoPressesInARowDiffer() {
+void TestRandomPatterns::twoPressesInARowDiffer()
+{
     QFETCH(PatternPress, pattern);
 
     BoardFixture fixture;
@@ -107,14 +116,16 @@ void TestRandomPatterns::twoPressesInARowDiffer() {
     QVERIFY(fixture.board.image() != first);
 }
 
-void TestRandomPatterns::randomLinesRunFromEdgeToEdge_data() {
+void TestRandomPatterns::randomLinesRunFromEdgeToEdge_data()
+{
     QTest::addColumn<int>("lineWidth");
 
     QTest::newRow("width 1") << 1;
     QTest::newRow("width 2") << 2;
 }
 
-void TestRandomPatterns::randomLinesRunFromEdgeToEdge() {
+void TestRandomPatterns::randomLinesRunFromEdgeToEdge()
+{
     QFETCH(int, lineWidth);
 
     // The ends are worked out from a copy of the sequence; seeds whose ends lie too close to
@@ -160,7 +171,8 @@ void TestRandomPatterns::randomLinesRunFromEdgeToEdge() {
     QVERIFY2(seedsChecked >= 10, "too few seeds with ends far enough apart");
 }
 
-void TestRandomPatterns::lineRemovalAtExtremeRates_data() {
+void TestRandomPatterns::lineRemovalAtExtremeRates_data()
+{
     QTest::addColumn<float>("horizontalRate");
     QTest::addColumn<float>("verticalRate");
     QTest::addColumn<int>("lineWidth");
@@ -178,7 +190,8 @@ void TestRandomPatterns::lineRemovalAtExtremeRates_data() {
     }
 }
 
-void TestRandomPatterns::lineRemovalAtExtremeRates() {
+void TestRandomPatterns::lineRemovalAtExtremeRates()
+{
     QFETCH(float, horizontalRate);
     QFETCH(float, verticalRate);
     QFETCH(int, lineWidth);
@@ -195,7 +208,8 @@ void TestRandomPatterns::lineRemovalAtExtremeRates() {
     QCOMPARE(fixture.board.image() == fineGrid.board.image(), isFineGrid);
 }
 
-void TestRandomPatterns::lineRemovalKeepsAWallOnlyBelowItsRate_data() {
+void TestRandomPatterns::lineRemovalKeepsAWallOnlyBelowItsRate_data()
+{
     // The first number after the restart decides the wall over column 0 under row 0.
     QTest::addColumn<int>("rateStep");
     QTest::addColumn<bool>("drawn");
@@ -205,7 +219,8 @@ void TestRandomPatterns::lineRemovalKeepsAWallOnlyBelowItsRate_data() {
     QTest::newRow("rate one float above the number") << 1 << true;
 }
 
-void TestRandomPatterns::lineRemovalKeepsAWallOnlyBelowItsRate() {
+void TestRandomPatterns::lineRemovalKeepsAWallOnlyBelowItsRate()
+{
     QFETCH(int, rateStep);
     QFETCH(bool, drawn);
 
@@ -220,7 +235,8 @@ void TestRandomPatterns::lineRemovalKeepsAWallOnlyBelowItsRate() {
     QCOMPARE(horizontalWall(fixture.board, 0, 1), drawn);
 }
 
-void TestRandomPatterns::lineRemovalRegionsAreWholeCells_data() {
+void TestRandomPatterns::lineRemovalRegionsAreWholeCells_data()
+{
     QTest::addColumn<int>("lineWidth");
     QTest::addColumn<quint32>("clockSeed");
     QTest::addColumn<float>("rate");
@@ -235,7 +251,8 @@ void TestRandomPatterns::lineRemovalRegionsAreWholeCells_data() {
     }
 }
 
-void TestRandomPatterns::lineRemovalRegionsAreWholeCells() {
+void TestRandomPatterns::lineRemovalRegionsAreWholeCells()
+{
     QFETCH(int, lineWidth);
     QFETCH(quint32, clockSeed);
     QFETCH(float, rate);
@@ -258,7 +275,8 @@ void TestRandomPatterns::lineRemovalRegionsAreWholeCells() {
     }
 }
 
-void TestRandomPatterns::lineRemovalKeepsAboutItsRatesOfWalls() {
+void TestRandomPatterns::lineRemovalKeepsAboutItsRatesOfWalls()
+{
     // With the default rates 0.85 and 0.75 a press keeps on average 149.6 of the 176
     // horizontal and 135 of the 180 vertical walls; over 200 presses the averages' spread is
     // below half a wall.

@@ -21,7 +21,8 @@ constexpr int LineWidth = 3;
 constexpr int FrameWidth = 2;
 constexpr std::size_t SpeckLimit = 50;
 
-struct Segment {
+struct Segment
+{
     int x1, y1, x2, y2;
 };
 
@@ -44,7 +45,8 @@ constexpr std::array<Segment, 53> Cuts = {{
 }};
 
 // The 4-connected white regions, each as the list of its pixels.
-std::vector<std::vector<QPoint>> whiteRegions(const QImage &image) {
+std::vector<std::vector<QPoint>> whiteRegions(const QImage &image)
+{
     std::vector<bool> seen(std::size_t(Width) * Height, false);
     const auto isOpenWhite = [&](QPoint p) {
         return p.x() >= 0 && p.y() >= 0 && p.x() < Width && p.y() < Height &&
@@ -78,7 +80,8 @@ std::vector<std::vector<QPoint>> whiteRegions(const QImage &image) {
 
 // Where two thick lines meet at a sharp angle, a pixel or two of white can be left enclosed
 // inside the joint; such a speck is not a region a child could paint, so it is blackened.
-void fillSpecks(QImage &image) {
+void fillSpecks(QImage &image)
+{
     for (const std::vector<QPoint> &region : whiteRegions(image)) {
         if (region.size() < SpeckLimit) {
             for (const QPoint p : region)
@@ -87,7 +90,8 @@ void fillSpecks(QImage &image) {
     }
 }
 
-QImage drawPicture() {
+QImage drawPicture()
+{
     QImage image(Width, Height, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -107,7 +111,8 @@ QImage drawPicture() {
 
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (argc != 2) {

@@ -35,14 +35,16 @@ const std::array<QColor, 7> LetterColours = {
     QColor(190, 130, 255), // ム
 };
 
-struct LetterStyle {
+struct LetterStyle
+{
     int pixelSize;
     QPointF shadowOffset;
     QColor shadow;
     qreal outlineWidth;
 };
 
-QFont titleFont(int pixelSize) {
+QFont titleFont(int pixelSize)
+{
     QFont font(TitleFamily);
     font.setPixelSize(pixelSize);
     font.setBold(true);
@@ -53,7 +55,8 @@ QFont titleFont(int pixelSize) {
 // from LetterColours starting at firstColour, over a dark shadow and with a dark outline so that
 // light letters stay readable on light parts of the background.
 void drawColourfulLine(QPainter &painter, const QString &text, qsizetype firstColour, qreal centreX,
-                       qreal baselineY, const LetterStyle &style) {
+                       qreal baselineY, const LetterStyle &style)
+{
     const QFont font = titleFont(style.pixelSize);
     const QFontMetricsF metrics(font);
     qreal x = centreX - metrics.horizontalAdvance(text) / 2;
@@ -74,7 +77,8 @@ void drawColourfulLine(QPainter &painter, const QString &text, qsizetype firstCo
     }
 }
 
-QImage splashPicture() {
+QImage splashPicture()
+{
     QImage image(400, 250, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -108,7 +112,8 @@ QImage splashPicture() {
     return image.convertToFormat(QImage::Format_RGB888);
 }
 
-QImage titlePicture() {
+QImage titlePicture()
+{
     QImage image(200, 105, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -128,7 +133,8 @@ QImage titlePicture() {
 // The brush lies at 45 degrees with its bristle tip at the bottom left. It is drawn black
 // without antialiasing along a local axis that runs from the tip towards the handle, then
 // ringed with white so that it stays visible over the board's black lines.
-QImage brushCursor() {
+QImage brushCursor()
+{
     constexpr QPoint HotSpot(3, 30);
     QImage image(32, 32, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -176,7 +182,8 @@ QImage brushCursor() {
     return ringed;
 }
 
-bool save(const QImage &image, const QDir &assets, const QString &relativePath) {
+bool save(const QImage &image, const QDir &assets, const QString &relativePath)
+{
     const QString path = QDir::cleanPath(assets.filePath(relativePath));
     if (!QDir().mkpath(QFileInfo(path).path()) || !image.save(path, "PNG")) {
         QTextStream(stderr) << "cannot write " << path << '\n';
@@ -188,7 +195,8 @@ bool save(const QImage &image, const QDir &assets, const QString &relativePath) 
 
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         QTextStream(stderr) << "usage: make_title_pictures <assets-dir>\n";

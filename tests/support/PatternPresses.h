@@ -20,11 +20,13 @@ Q_DECLARE_METATYPE(PatternPress)
 namespace PatternPresses {
 
 template <void (*Pattern)(Surface &, Surface &, const GameSettings &)>
-void fixed(Surface &board, Surface &strip, const GameSettings &settings, RandomSequence &) {
+void fixed(Surface &board, Surface &strip, const GameSettings &settings, RandomSequence &)
+{
     Pattern(board, strip, settings);
 }
 
-inline void showOriginal(Surface &board, Surface &strip, const GameSettings &, RandomSequence &) {
+inline void showOriginal(Surface &board, Surface &strip, const GameSettings &, RandomSequence &)
+{
     OriginalImage(board, strip, originalPicture());
 }
 
@@ -40,10 +42,12 @@ constexpr PatternPress sennuki = &Makesennuki;
 
 // A board and graph strip of the game's sizes, the settings with a given line width and the
 // default rates, and a random sequence whose clock always gives the same seed.
-struct BoardFixture {
+struct BoardFixture
+{
     static constexpr quint32 ClockSeed = 20240601;
 
-    explicit BoardFixture(int lineWidth = 1) {
+    explicit BoardFixture(int lineWidth = 1)
+    {
         settings.LineWidth = qint16(lineWidth);
         settings.Rate = {0.85f, 0.75f};
     }
