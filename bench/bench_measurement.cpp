@@ -1,4 +1,4 @@
-#include "board/LineRaster.h"
+#include "BenchBoards.h"
 #include "board/Measurement.h"
 #include "board/Palette.h"
 #include "board/Surface.h"
@@ -10,19 +10,11 @@ namespace {
 // The fine grid with every other square painted, alternating between the two sides.
 Surface paintedBoard()
 {
-    Surface board(640, 480);
-    for (int x = 40; x < 640; x += 40)
-        board.line(x, 0, x, 480, Palette::Black);
-    for (int y = 40; y < 480; y += 40)
-        board.line(0, y, 640, y, Palette::Black);
-    board.setFillStyle(Surface::FillStyle::Solid);
-    for (int row = 0; row < 12; ++row) {
-        for (int column = 0; column < 16; column += 2) {
-            board.setFillColor(Palette::color((row + column / 2) % 2 ? 9 : 12));
-            board.floodFill(column * 40 + 20, row * 40 + 20);
-        }
-    }
-    return board;
+    return BenchBoards::paintedFineGrid([](int column, int row) {
+        if (column % 2 != 0)
+            return -1;
+        return (row + column / 2) % 2 != 0 ? 9 : 12;
+    });
 }
 
 void BM_SampleTerritory(benchmark::State &state)

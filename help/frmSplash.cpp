@@ -34,19 +34,19 @@ const std::array<SplashLabel, 4> &splashLabels()
     return labels;
 }
 
-QLabel *makeLabel(const SplashLabel &spec, QWidget *parent)
+QLabel *makeLabel(const SplashLabel &entry, QWidget *parent)
 {
-    auto *label = new QLabel(QString::fromUtf8(spec.text), parent);
-    label->setObjectName(QStringLiteral("Label1_%1").arg(spec.index));
+    auto *label = new QLabel(QString::fromUtf8(entry.text), parent);
+    label->setObjectName(QStringLiteral("Label1_%1").arg(entry.index));
     const QRect r =
-        Twips::rect(spec.twips.x(), spec.twips.y(), spec.twips.width(), spec.twips.height());
+        Twips::rect(entry.twips.x(), entry.twips.y(), entry.twips.width(), entry.twips.height());
     label->setGeometry(r.translated(frmSplash::BorderWidth, frmSplash::BorderWidth));
     QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSizeF(spec.pointSize);
+    font.setPointSizeF(entry.pointSize);
     font.setBold(true);
     label->setFont(font);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, spec.color);
+    palette.setColor(QPalette::WindowText, entry.color);
     label->setPalette(palette);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -61,8 +61,8 @@ frmSplash::frmSplash(QWidget *parent)
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(PictureSize.width() + 2 * BorderWidth, PictureSize.height() + 2 * BorderWidth);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    for (const SplashLabel &spec : splashLabels())
-        m_labels[static_cast<size_t>(spec.index)] = makeLabel(spec, this);
+    for (const SplashLabel &entry : splashLabels())
+        m_labels[static_cast<size_t>(entry.index)] = makeLabel(entry, this);
 }
 
 QLabel *frmSplash::Label1(int index) const

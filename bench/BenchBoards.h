@@ -1,0 +1,36 @@
+#pragma once
+
+#include "board/Palette.h"
+#include "board/Surface.h"
+
+// Boards the benchmarks share.
+namespace BenchBoards {
+
+// The fine grid: one-pixel walls every 40 pixels, 16 x 12 squares.
+inline Surface fineGrid()
+{
+    Surface board(640, 480);
+    for (int x = 40; x < 640; x += 40)
+        board.line(x, 0, x, 479, Palette::Black);
+    for (int y = 40; y < 480; y += 40)
+        board.line(0, y, 639, y, Palette::Black);
+    return board;
+}
+
+// The fine grid with square (column, row) painted in the palette colour colorOf(column, row), or
+// left white where that is negative.
+template <typename ColorOf> Surface paintedFineGrid(ColorOf colorOf)
+{
+    Surface board = fineGrid();
+    for (int row = 0; row < 12; ++row) {
+        for (int column = 0; column < 16; ++column) {
+            const int color = colorOf(column, row);
+            if (color >= 0)
+                board.filledBox(column * 40 + 1, row * 40 + 1, column * 40 + 39, row * 40 + 39,
+                                Palette::color(color));
+        }
+    }
+    return board;
+}
+
+} // namespace BenchBoards
