@@ -7,7 +7,8 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev
     fonts-ipafont fonts-liberation
-    libwmf-dev
+    # libwmf's link line names these libraries, but its -dev package does not depend on them all.
+    libwmf-dev libexpat1-dev libjpeg-dev libpng-dev zlib1g-dev libfreetype-dev libx11-dev
     libbenchmark-dev
     xvfb xauth x11-utils xdotool
 )
