@@ -2,6 +2,7 @@
 
 #include "board/HotSpot.h"
 #include "board/MorvaneMain.h"
+#include "support/UserInput.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -96,20 +97,11 @@ private:
     int m_rounds = 0;
 };
 
-// What the mouse sends for one double-click: press, release, double-click, release.
-inline void doubleClickAsAMouse(QWidget *widget, QPoint at)
-{
-    QTest::mousePress(widget, Qt::LeftButton, {}, at);
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
-    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
-}
-
 // The teacher's hidden way in. Returns once the dialog opened there was left.
 inline void doubleClickTheHiddenSpot(MorvaneMain &main)
 {
     QWidget *spot = main.controls().Image1;
-    doubleClickAsAMouse(spot, spot->rect().center());
+    UserInput::doubleClick(spot);
 }
 
 // How far the centre of a window's outer frame lies from the centre of its screen, as text for a

@@ -30,7 +30,7 @@ void toggle(QCheckBox *box)
 void press(QWidget *widget, bool wholeDoubleClick)
 {
     if (wholeDoubleClick)
-        doubleClickAsAMouse(widget, widget->rect().center());
+        UserInput::doubleClick(widget);
     else
         QTest::mouseClick(widget, Qt::LeftButton);
 }

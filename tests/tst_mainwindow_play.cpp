@@ -4,6 +4,7 @@
 #include "board/ColorSwatch.h"
 #include "board/MorvaneMain.h"
 #include "board/SurfaceView.h"
+#include "support/UserInput.h"
 #include "teacher/Teacher.h"
 
 #include <QAbstractButton>
@@ -11,6 +12,8 @@
 #include <QTest>
 
 namespace {
+
+using UserInput::doubleClick;
 
 constexpr QRgb White = 0xffffffff;
 constexpr QRgb Black = 0xff000000;
@@ -28,15 +31,6 @@ void click(QWidget *widget, Qt::MouseButton button, QPointF position)
     QMouseEvent release(QEvent::MouseButtonRelease, position, global, button, Qt::NoButton,
                         Qt::NoModifier);
     QApplication::sendEvent(widget, &release);
-}
-
-// What a real double-click delivers: press, release, double-click, release.
-void doubleClick(QWidget *widget, Qt::MouseButton button)
-{
-    QTest::mousePress(widget, button);
-    QTest::mouseRelease(widget, button);
-    QTest::mouseDClick(widget, button);
-    QTest::mouseRelease(widget, button);
 }
 
 QRgb boardPixel(MorvaneMain &main, QPoint pixel)

@@ -4,6 +4,7 @@
 #include "board/ColorSwatch.h"
 #include "board/GamePrinter.h"
 #include "board/Palette.h"
+#include "support/UserInput.h"
 #include "teacher/PressableLabel.h"
 #include "teacher/Teacher.h"
 
@@ -26,6 +27,9 @@
 
 namespace {
 
+using UserInput::doubleClick;
+using UserInput::replaceText;
+
 GameSettings loadedSettings()
 {
     GameSettings settings;
@@ -41,25 +45,6 @@ GameSettings loadedSettings()
 void click(QWidget *widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
-}
-
-// What the mouse sends for one double-click.
-void doubleClick(QWidget *widget)
-{
-    const QPoint at = widget->rect().center();
-    QTest::mousePress(widget, Qt::LeftButton, {}, at);
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
-    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
-}
-
-void replaceText(QComboBox *box, const QString &text)
-{
-    QLineEdit *edit = box->lineEdit();
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
 }
 
 void pickFromList(QComboBox *box, int row)

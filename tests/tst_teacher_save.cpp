@@ -2,6 +2,7 @@
 #include "app/SettingsStore.h"
 #include "board/ColorSwatch.h"
 #include "board/GamePrinter.h"
+#include "support/UserInput.h"
 #include "teacher/Teacher.h"
 
 #include <QApplication>
@@ -21,20 +22,13 @@
 
 namespace {
 
+using UserInput::replaceText;
+
 const QStringList SavedKeys{
     "CanSearchButton", "CanSelectButton", "CanColorChange",  "CanOpenFile",
     "PrintModeFlag",   "ScreenModeFlag",  "LineWidth",       "RateYoko",
     "RateTate",        "PaintColorLeft",  "PaintColorRight",
 };
-
-void replaceText(QComboBox *box, const QString &text)
-{
-    QLineEdit *edit = box->lineEdit();
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
 
 void clickBox(QWidget *box)
 {
