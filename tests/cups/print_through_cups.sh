@@ -47,16 +47,17 @@ for tool in /usr/sbin/cupsd lpadmin lpstat pdfinfo pdftoppm; do
 done
 backend=/usr/lib/cups/backend/cups-pdf
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
-[ -x "$backend" ] && [ -r "$ppd" ] || fail "cups-pdf is missing: run tools/install-deps.sh --test"
+# The backend is root's alone (mode 0700): only its presence can be checked.
+[ -f "$backend" ] && [ -r "$ppd" ] || fail "cups-pdf is missing: run tools/install-deps.sh --test"
 
 # A run that was killed (a test timeout) leaves its files behind, and maybe its scheduler: they
 # are named after the run's process id and cleared away once that process has gone.
 remove_leftovers() {
     local conf run dir scheduler
-    for conf in /etc/cups/cups-pdf-morvane*.conf; do
+    for conf in /etc/cups/cups-pdf-morvane*.conf /etc/cups/cups-pdf-own-morvane*.conf; do
         [ -e "$conf" ] || continue
-        run=${conf##*/cups-pdf-morvane}
-        run=${run%%[!0-9]*}
+        run=${conf##*morvane}
+        run=${run%.conf}
         grep -qF print_through_cups "/proc/$run/cmdline" 2>/dev/null && continue
         for dir in /tmp/morvane-cups."$run".*; do
             [ -d "$dir" ] || continue
@@ -140,13 +141,16 @@ ErrorPolicy abort-job
 CONF
 
 # cups-pdf reads its settings from /etc/cups/cups-pdf-<name>.conf for the device cups-pdf:/<name>;
-# these send each queue's files to a folder of the work folder instead of the user's home.
+# these send each queue's files to a folder of the work folder instead of the user's home. The
+# names end in the run's process id, for remove_leftovers; the user's queue has a name that the
+# leftover clearing of older copies of this script, which takes what follows "morvane" for the
+# process id, leaves alone.
 add_queue() {
-    local queue=$1 device=morvane$$-$2 output=$3
+    local queue=$1 device=$2 output=$3
     local conf=/etc/cups/cups-pdf-$device.conf
     pdf_confs+=("$conf")
     printf 'Out %s\nAnonDirName %s\nSpool %s\nGrp root\n' \
-        "$output" "$output" "$work/cups-pdf-spool-$2" | "${as_root[@]}" tee "$conf" >/dev/null
+        "$output" "$output" "$work/cups-pdf-spool-$device" | "${as_root[@]}" tee "$conf" >/dev/null
     lpadmin -p "$queue" -E -v "cups-pdf:/$device" -P "$ppd" ||
         fail "could not add the cups-pdf queue $queue"
 }
@@ -173,8 +177,8 @@ lpstat -r 2>/dev/null | grep -q "is running" || fail "cupsd started but does not
 
 queue=MorvanePDF
 user_queue=MorvaneUser
-add_queue "$queue" system "$work/pdf"
-add_queue "$user_queue" user "$work/pdf-user"
+add_queue "$queue" "morvane$$" "$work/pdf"
+add_queue "$user_queue" "own-morvane$$" "$work/pdf-user"
 lpadmin -d "$queue" || fail "could not make $queue the default printer"
 
 unset PRINTER LPDEST
