@@ -23,7 +23,8 @@ void putCornersInOrder(wmfD_Coord &topLeft, wmfD_Coord &bottomRight)
         std::swap(topLeft.y, bottomRight.y);
 }
 
-template <typename Shape> void putInOrder(Shape &) {}
+// Lines and polygons need nothing put in order.
+template <typename Shape> void putInOrder(Shape & /*shape*/) {}
 
 template <> void putInOrder(wmfDrawRectangle_t &rectangle)
 {

@@ -3,8 +3,10 @@
 #include "board/pictures/PictureLimits.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -129,7 +131,9 @@ std::optional<PlaceablePicture> PlaceablePicture::prepare(const std::vector<unsi
     }
 
     std::vector<unsigned char> out(file.begin(), file.begin() + RecordsStart);
-    out.reserve(file.size() + 4 * 2 * PrologueRecordWords);
+    // Four records of at most PrologueRecordWords two-byte words.
+    constexpr std::size_t PrologueBytes = std::size_t{4} * PrologueRecordWords * 2;
+    out.reserve(file.size() + PrologueBytes);
     appendRecord(out, SetWindowOrg, {std::min(top, bottom), std::min(left, right)});
     appendRecord(out, SetWindowExt, {boxHeight, boxWidth});
     appendRecord(out, SetViewportExt, {int(height), int(width)});
