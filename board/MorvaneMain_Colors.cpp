@@ -1,8 +1,8 @@
 #include "board/MorvaneMain.h"
 
-#include "board/ColorStep.h"
-#include "board/ColorSwatch.h"
-#include "board/Palette.h"
+#include "board/raster/ColorStep.h"
+#include "board/raster/Palette.h"
+#include "board/widgets/ColorSwatch.h"
 #include "teacher/Teacher.h"
 
 // The teacher dialog's box "色が変えられる" holds the live switch from the start on.

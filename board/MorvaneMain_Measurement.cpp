@@ -1,8 +1,8 @@
 #include "board/MorvaneMain.h"
 
-#include "board/ColorSwatch.h"
-#include "board/Measurement.h"
-#include "board/Palette.h"
+#include "board/raster/Measurement.h"
+#include "board/raster/Palette.h"
+#include "board/widgets/ColorSwatch.h"
 
 // The sides are told apart by the colours their swatches show; the bars are drawn in the palette
 // colours of the current colour indices.

@@ -1,6 +1,6 @@
 #include "board/MorvaneMain.h"
 
-#include "board/Palette.h"
+#include "board/raster/Palette.h"
 
 #include <cmath>
 

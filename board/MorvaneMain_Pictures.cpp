@@ -1,7 +1,7 @@
 #include "board/MorvaneMain.h"
 
-#include "board/pictures/PictureFilters.h"
-#include "board/pictures/PictureLoader.h"
+#include "board/pictures/decode/PictureFilters.h"
+#include "board/pictures/decode/PictureLoader.h"
 #include "patterns/OriginalPicture.h"
 
 #include <QFileDialog>

@@ -9,5 +9,5 @@ void MorvaneMain::cmdRedraw_Click()
     if (m_settings.PrintModeFlag)
         print.colourCopy(m_board, {m_strip, *m_ui.PicMenseki, *m_ui.PrintLabel});
     else
-        print.windowPrint(m_board);
+        print.windowPrint();
 }

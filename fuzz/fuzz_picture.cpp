@@ -2,9 +2,9 @@
 // completeness checks, the metafile recognition, and the check of what the metafile helper hands
 // back. The helper itself is a separate process per file, too slow to fuzz from here.
 
-#include "board/pictures/HelperRaster.h"
-#include "board/pictures/MetafileSignature.h"
-#include "board/pictures/PictureDecoder.h"
+#include "board/pictures/decode/HelperRaster.h"
+#include "board/pictures/decode/MetafileSignature.h"
+#include "board/pictures/decode/PictureDecoder.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

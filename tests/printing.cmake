@@ -12,4 +12,6 @@ morvane_set_warnings(tst_print_cups)
 add_test(NAME tst_print_cups
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/cups/print_through_cups.sh $<TARGET_FILE:tst_print_cups>)
 get_test_property(tst_print_pdf ENVIRONMENT print_test_environment)
-set_tests_properties(tst_print_cups PROPERTIES ENVIRONMENT "${print_test_environment}" TIMEOUT 300)
+# One print system for the whole machine: no other test may use it at the same time.
+set_tests_properties(tst_print_cups PROPERTIES
+    ENVIRONMENT "${print_test_environment}" TIMEOUT 300 RESOURCE_LOCK print_system)

@@ -1,4 +1,4 @@
-#include "board/pictures/PictureLoader.h"
+#include "board/pictures/decode/PictureLoader.h"
 
 #include "support/MetafileBuilder.h"
 #include "support/PictureBytes.h"

@@ -1,11 +1,11 @@
 #include "tst_mainwindow_support.h"
 #include "tst_print_support.h"
 
-#include "app/GameSettings.h"
-#include "board/GamePrinter.h"
+#include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
-#include "board/SurfaceView.h"
 #include "board/print/BoardPrint.h"
+#include "board/print/GamePrinter.h"
+#include "board/widgets/SurfaceView.h"
 
 #include <QFile>
 #include <QLabel>
@@ -21,8 +21,7 @@ const QString Preparing = QStringLiteral("印刷準備中");
 const QString Spooling = QStringLiteral("印刷スプール中");
 
 // A print whose printer counts as installed or not, as the test says, and that notes what the
-// window showed at each failure instead of asking: the label's text ("-" while it is hidden),
-// followed by " +persistent" while the board's persistence is on.
+// window showed at each failure instead of asking: the label's text ("-" while it is hidden).
 class NotingBoardPrint : public BoardPrint
 {
 public:
@@ -41,8 +40,6 @@ protected:
     {
         const QLabel &label = *m_window.controls().PrintLabel;
         QString seen = label.isVisible() ? label.text() : QStringLiteral("-");
-        if (m_window.boardSurface().AutoRedraw())
-            seen += QStringLiteral(" +persistent");
         failures << seen;
     }
 
@@ -183,7 +180,6 @@ void PrintPdfTest::checkTheWindowIsBackToNormal(bool stripEmptied)
     QVERIFY(!m_main->controls().PrintLabel->isVisible());
     QVERIFY(!QGuiApplication::overrideCursor());
     QVERIFY(m_main->boardSurface().image() == m_boardBefore);
-    QVERIFY(!m_main->boardSurface().AutoRedraw());
     QVERIFY(m_main->stripSurface().image() == (stripEmptied ? emptyStrip() : m_stripBefore));
 }
 
@@ -261,7 +257,7 @@ void PrintPdfTest::windowPrintPrintsTheWindowAsShown()
         m_stripBefore = emptyStrip();
     }
     NotingBoardPrint print(*m_printer, paper, orientation, *m_main, true);
-    print.windowPrint(m_main->boardSurface());
+    print.windowPrint();
 
     QCOMPARE(print.failures, QStringList());
     checkTheWindowIsBackToNormal(false);
@@ -338,8 +334,8 @@ void PrintPdfTest::everyFailingStepIsReportedOnceAndTheRestStillRuns_data()
         << QStringList{Preparing, Preparing, Preparing, Preparing, Preparing, Spooling} << QSizeF();
     // Window print: paper, orientation, the image of the window.
     QTest::newRow("window print without a printer")
-        << false << false << 9 << PrintedPage::Portrait << true
-        << QStringList{"-", "-", "- +persistent"} << QSizeF();
+        << false << false << 9 << PrintedPage::Portrait << true << QStringList{"-", "-", "-"}
+        << QSizeF();
     QTest::newRow("colour copy on a paper with no such code")
         << true << true << 0 << PrintedPage::Landscape << true << QStringList{Preparing}
         << expectedPage(9, PrintedPage::Landscape);
@@ -350,8 +346,7 @@ void PrintPdfTest::everyFailingStepIsReportedOnceAndTheRestStillRuns_data()
         << true << true << 12 << PrintedPage::Portrait << false
         << QStringList{Preparing, Preparing, Spooling} << QSizeF();
     QTest::newRow("window print whose document cannot start")
-        << false << true << 12 << PrintedPage::Portrait << false << QStringList{"- +persistent"}
-        << QSizeF();
+        << false << true << 12 << PrintedPage::Portrait << false << QStringList{"-"} << QSizeF();
 }
 
 void PrintPdfTest::everyFailingStepIsReportedOnceAndTheRestStillRuns()
@@ -370,7 +365,7 @@ void PrintPdfTest::everyFailingStepIsReportedOnceAndTheRestStillRuns()
     if (colourCopy)
         print.colourCopy(m_main->boardSurface(), display());
     else
-        print.windowPrint(m_main->boardSurface());
+        print.windowPrint();
 
     QCOMPARE(print.failures, failures);
     checkTheWindowIsBackToNormal(colourCopy);

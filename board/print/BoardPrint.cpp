@@ -1,6 +1,6 @@
 #include "board/print/BoardPrint.h"
 
-#include "board/GamePrinter.h"
+#include "board/print/GamePrinter.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -31,8 +31,7 @@ public:
     BoardPrint &operator=(const BoardPrint &) = delete;
 
     void colourCopy(const Surface &board, const Display &display);
-    // `board` is the window's play board.
-    void windowPrint(Surface &board);
+    void windowPrint();
 
 protected:
     // Whether the game found a default printer at start; without one every printer step fails.

@@ -1,10 +1,10 @@
 #include "board/print/BoardPrint.h"
 
-#include "board/GamePrinter.h"
-#include "board/Palette.h"
-#include "board/Surface.h"
-#include "board/SurfaceView.h"
-#include "board/print/ColourCopyPage.h"
+#include "board/print/GamePrinter.h"
+#include "board/print/page/ColourCopyPage.h"
+#include "board/raster/Palette.h"
+#include "board/raster/Surface.h"
+#include "board/widgets/SurfaceView.h"
 
 #include <QCursor>
 #include <QGuiApplication>

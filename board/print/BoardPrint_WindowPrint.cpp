@@ -1,18 +1,15 @@
 #include "board/print/BoardPrint.h"
 
-#include "board/Surface.h"
-#include "board/print/PageFit.h"
+#include "board/print/page/PageFit.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
 
-void BoardPrint::windowPrint(Surface &board)
+void BoardPrint::windowPrint()
 {
     setPaper();
-    board.setAutoRedraw(true);
     step(printWindowImage());
-    board.setAutoRedraw(false);
 }
 
 // The window's client area with every control as it is shown, the painted board included.
