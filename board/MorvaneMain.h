@@ -79,6 +79,7 @@ private:
     void setMaximized(bool maximized);
     void applySizeLimits();
     void stepColor(int index);
+    void showNewBoard();
 
     GameSettings &m_settings;
     Surface m_board;

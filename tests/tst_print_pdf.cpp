@@ -3,6 +3,7 @@
 
 #include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
+#include "board/StripProgress.h"
 #include "board/print/BoardPrint.h"
 #include "board/print/GamePrinter.h"
 #include "board/widgets/SurfaceView.h"
@@ -125,7 +126,7 @@ private slots:
     void thePrintButtonTakesThePathTheTeacherChose();
 
 private:
-    BoardPrint::Display display() const
+    StripProgress progress() const
     {
         return {m_main->stripSurface(), *m_main->controls().PicMenseki,
                 *m_main->controls().PrintLabel};
@@ -200,7 +201,8 @@ void PrintPdfTest::colourCopyPrintsTheWholeBoardInColour()
     QFETCH(int, orientation);
 
     NotingBoardPrint print(*m_printer, paper, orientation, *m_main, true);
-    print.colourCopy(m_main->boardSurface(), display());
+    StripProgress shown = progress();
+    print.colourCopy(m_main->boardSurface(), shown);
 
     QCOMPARE(print.failures, QStringList());
     checkTheWindowIsBackToNormal(true);
@@ -251,7 +253,8 @@ void PrintPdfTest::windowPrintPrintsTheWindowAsShown()
     if (afterColourCopy) {
         m_printer->printer().setOutputFileName(m_pdf + QStringLiteral(".colour.pdf"));
         NotingBoardPrint colourCopy(*m_printer, 12, 3 - orientation, *m_main, true);
-        colourCopy.colourCopy(m_main->boardSurface(), display());
+        StripProgress shown = progress();
+        colourCopy.colourCopy(m_main->boardSurface(), shown);
         QCOMPARE(colourCopy.failures, QStringList());
         m_printer->printer().setOutputFileName(m_pdf);
         m_stripBefore = emptyStrip();
@@ -295,7 +298,8 @@ void PrintPdfTest::colourCopyShowsItsProgressWhileItRuns()
 {
     StripWatcher watcher(*m_main->controls().PicMenseki, *m_main->controls().PrintLabel);
     NotingBoardPrint print(*m_printer, 9, PrintedPage::Landscape, *m_main, true);
-    print.colourCopy(m_main->boardSurface(), display());
+    StripProgress shown = progress();
+    print.colourCopy(m_main->boardSurface(), shown);
     QCOMPARE(print.failures, QStringList());
 
     QList<int> widths;
@@ -362,8 +366,9 @@ void PrintPdfTest::everyFailingStepIsReportedOnceAndTheRestStillRuns()
     if (!documentCanStart)
         m_printer->printer().setOutputFileName(m_dir.filePath(QStringLiteral("missing/x.pdf")));
     NotingBoardPrint print(*m_printer, paper, orientation, *m_main, installed);
+    StripProgress shown = progress();
     if (colourCopy)
-        print.colourCopy(m_main->boardSurface(), display());
+        print.colourCopy(m_main->boardSurface(), shown);
     else
         print.windowPrint();
 
@@ -378,7 +383,8 @@ void PrintPdfTest::theFailureMessageIsAnUntitledBoxWithOkOnly()
 {
     MessageBoxAnswerer boxes;
     UnplugedBoardPrint print(*m_printer, 9, PrintedPage::Portrait, *m_main);
-    print.colourCopy(m_main->boardSurface(), display());
+    StripProgress shown = progress();
+    print.colourCopy(m_main->boardSurface(), shown);
 
     // Over the hourglass of the running copy, the box shows the arrow.
     const QString box =
