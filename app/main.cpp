@@ -1,8 +1,8 @@
-#include "app/DisplayCheck.h"
-#include "app/Fonts.h"
 #include "app/Module1.h"
 #include "app/QtTranslations.h"
 #include "app/TerminationSignal.h"
+#include "app/core/DisplayCheck.h"
+#include "app/widgets/Fonts.h"
 
 #include <QApplication>
 

@@ -1,11 +1,11 @@
 #include "board/MorvaneMain.h"
 
-#include "app/DisplayText.h"
-#include "app/WindowCentring.h"
-#include "board/ColorSwatch.h"
-#include "board/HotSpot.h"
-#include "board/Palette.h"
-#include "board/SurfaceView.h"
+#include "app/core/DisplayText.h"
+#include "app/widgets/WindowCentring.h"
+#include "board/raster/Palette.h"
+#include "board/widgets/ColorSwatch.h"
+#include "board/widgets/HotSpot.h"
+#include "board/widgets/SurfaceView.h"
 #include "patterns/OriginalPicture.h"
 
 #include <QEvent>

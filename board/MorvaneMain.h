@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/GameSettings.h"
-#include "board/GamePrinter.h"
+#include "app/settings/GameSettings.h"
 #include "board/MorvaneMainControls.h"
-#include "board/Surface.h"
+#include "board/print/GamePrinter.h"
+#include "board/raster/Surface.h"
 #include "patterns/RandomSequence.h"
 
 #include <QPointF>
@@ -79,6 +79,7 @@ private:
     void setMaximized(bool maximized);
     void applySizeLimits();
     void stepColor(int index);
+    void showNewBoard();
 
     GameSettings &m_settings;
     Surface m_board;

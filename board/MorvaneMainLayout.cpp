@@ -1,10 +1,10 @@
 #include "board/MorvaneMainControls.h"
 
-#include "app/LayoutHelpers.h"
-#include "board/ColorSwatch.h"
-#include "board/HotSpot.h"
-#include "board/SurfaceView.h"
-#include "board/WrappingButton.h"
+#include "app/widgets/Layout.h"
+#include "board/widgets/ColorSwatch.h"
+#include "board/widgets/HotSpot.h"
+#include "board/widgets/SurfaceView.h"
+#include "board/widgets/WrappingButton.h"
 
 #include <QCursor>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "board/MorvaneMain.h"
 
-#include "app/WindowCentring.h"
+#include "app/widgets/WindowCentring.h"
 #include "help/HelpDialog.h"
 #include "teacher/Teacher.h"
 

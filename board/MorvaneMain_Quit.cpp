@@ -1,6 +1,6 @@
 #include "board/MorvaneMain.h"
 
-#include "app/QuitPrompt.h"
+#include "app/widgets/QuitPrompt.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 #include "board/MorvaneMain.h"
 
-#include "app/SettingsStore.h"
-#include "board/ColorSwatch.h"
-#include "board/Palette.h"
-#include "teacher/PrinterOptions.h"
+#include "app/settings/PrinterOptions.h"
+#include "app/settings/SettingsStore.h"
+#include "board/raster/Palette.h"
+#include "board/widgets/ColorSwatch.h"
 #include "teacher/Teacher.h"
 
 #include <QPushButton>

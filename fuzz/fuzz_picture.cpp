@@ -3,9 +3,9 @@
 // back; and, of the helper, its rewriting of a placeable metafile's records. The helper as a whole
 // is a separate process per file, too slow to fuzz from here.
 
-#include "board/pictures/HelperRaster.h"
-#include "board/pictures/MetafileSignature.h"
-#include "board/pictures/PictureDecoder.h"
+#include "board/pictures/decode/HelperRaster.h"
+#include "board/pictures/decode/MetafileSignature.h"
+#include "board/pictures/decode/PictureDecoder.h"
 #include "board/pictures/wmf/PlaceablePicture.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 #include "help/HelpDialog.h"
 
-#include "app/LayoutHelpers.h"
-#include "app/WindowCentring.h"
+#include "app/widgets/Layout.h"
+#include "app/widgets/WindowCentring.h"
 #include "help/frmSplash.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "help/frmSplash.h"
 
-#include "app/Twips.h"
-#include "board/ClassicBevel.h"
+#include "app/core/Twips.h"
+#include "board/widgets/ClassicBevel.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "teacher/Teacher.h"
 
-#include "app/DisplayText.h"
-#include "app/SettingsText.h"
-#include "board/ColorStep.h"
-#include "board/ColorSwatch.h"
-#include "board/Palette.h"
+#include "app/core/DisplayText.h"
+#include "app/settings/SettingsText.h"
+#include "board/raster/ColorStep.h"
+#include "board/raster/Palette.h"
+#include "board/widgets/ColorSwatch.h"
 #include "teacher/PressableLabel.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "teacher/TeacherControls.h"
 
-#include "app/LayoutHelpers.h"
-#include "board/ColorSwatch.h"
+#include "app/widgets/Layout.h"
+#include "board/widgets/ColorSwatch.h"
 #include "teacher/PressableLabel.h"
 
 #include <QCheckBox>

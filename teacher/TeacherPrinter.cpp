@@ -1,7 +1,7 @@
 #include "teacher/Teacher.h"
 
-#include "board/GamePrinter.h"
-#include "teacher/PrinterOptions.h"
+#include "app/settings/PrinterOptions.h"
+#include "board/print/GamePrinter.h"
 
 #include <QPrintDialog>
 #include <QRadioButton>

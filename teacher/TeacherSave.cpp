@@ -1,23 +1,20 @@
 #include "teacher/Teacher.h"
 
-#include "app/SettingsStore.h"
+#include "app/settings/SettingsStore.h"
 
 #include <QMessageBox>
 
 void Teacher::cmdSaveSetting_Click()
 {
-    SettingsStore::Snapshot values;
+    // The switches are saved as their boxes show them; the rest as the record holds it.
+    GameSettings values = m_settings;
     values.CanSearchButton = isChecked(1);
     values.CanSelectButton = isChecked(2);
     values.CanColorChange = isChecked(3);
     values.CanOpenFile = isChecked(4);
     values.PrintModeFlag = isChecked(5);
     values.ScreenModeFlag = isChecked(6);
-    values.ThickLines = isChecked(7);
-    values.RateYoko = m_settings.Rate[0];
-    values.RateTate = m_settings.Rate[1];
-    values.PaintColorLeft = m_settings.PaintColor[1];
-    values.PaintColorRight = m_settings.PaintColor[2];
+    values.LineWidth = isChecked(7) ? 2 : 1;
     if (SettingsStore::write(values))
         return;
     // The game goes on with the settings as they are; only the next start is affected.

@@ -15,6 +15,8 @@ morvane_set_warnings(tst_print_cups)
 add_test(NAME tst_print_cups
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/cups/print_through_cups.sh $<TARGET_FILE:tst_print_cups>)
 get_test_property(tst_print_pdf ENVIRONMENT print_test_environment)
+# One print system for the whole machine: no other test may use it at the same time.
 list(APPEND print_test_environment "MORVANE_SKIP_NOTE=${CMAKE_BINARY_DIR}/skipped/tst_print_cups.txt")
 set_tests_properties(tst_print_cups PROPERTIES
-    ENVIRONMENT "${print_test_environment}" TIMEOUT 300 SKIP_RETURN_CODE 77)
+    ENVIRONMENT "${print_test_environment}" TIMEOUT 300 RESOURCE_LOCK print_system
+    SKIP_RETURN_CODE 77)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "board/HotSpot.h"
 #include "board/MorvaneMain.h"
+#include "board/widgets/HotSpot.h"
 #include "support/UserInput.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "tst_mainwindow_support.h"
 
-#include "app/GameSettings.h"
+#include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
-#include "board/Palette.h"
-#include "board/SurfaceView.h"
+#include "board/raster/Palette.h"
+#include "board/widgets/SurfaceView.h"
 
 #include <QMouseEvent>
 #include <QSet>

@@ -2,10 +2,10 @@
 #include "tst_mainwindow_support.h"
 #include "tst_screen_pixels.h"
 
-#include "app/GameSettings.h"
-#include "board/ColorSwatch.h"
+#include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
-#include "board/SurfaceView.h"
+#include "board/widgets/ColorSwatch.h"
+#include "board/widgets/SurfaceView.h"
 #include "teacher/PressableLabel.h"
 #include "teacher/Teacher.h"
 

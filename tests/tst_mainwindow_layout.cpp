@@ -1,7 +1,7 @@
 #include "tst_mainwindow_support.h"
 
-#include "app/Fonts.h"
-#include "app/GameSettings.h"
+#include "app/settings/GameSettings.h"
+#include "app/widgets/Fonts.h"
 #include "board/MorvaneMain.h"
 
 #include <QAbstractButton>

@@ -1,9 +1,9 @@
 #include "tst_mainwindow_support.h"
 #include "tst_screen_pixels.h"
 
-#include "app/GameSettings.h"
+#include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
-#include "board/SurfaceView.h"
+#include "board/widgets/SurfaceView.h"
 
 #include <QPushButton>
 #include <QTest>

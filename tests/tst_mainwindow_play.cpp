@@ -1,9 +1,9 @@
 #include "tst_mainwindow_support.h"
 
-#include "app/GameSettings.h"
-#include "board/ColorSwatch.h"
+#include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
-#include "board/SurfaceView.h"
+#include "board/widgets/ColorSwatch.h"
+#include "board/widgets/SurfaceView.h"
 #include "support/UserInput.h"
 #include "teacher/Teacher.h"
 

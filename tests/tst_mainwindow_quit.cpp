@@ -1,11 +1,11 @@
 #include "tst_mainwindow_support.h"
 
-#include "app/Fonts.h"
-#include "app/GameSettings.h"
-#include "app/QuitPrompt.h"
-#include "board/ColorSwatch.h"
+#include "app/settings/GameSettings.h"
+#include "app/widgets/Fonts.h"
+#include "app/widgets/QuitPrompt.h"
 #include "board/MorvaneMain.h"
-#include "board/SurfaceView.h"
+#include "board/widgets/ColorSwatch.h"
+#include "board/widgets/SurfaceView.h"
 
 #include <QAbstractButton>
 #include <QEventLoop>

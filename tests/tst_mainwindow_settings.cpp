@@ -1,8 +1,8 @@
 #include "tst_mainwindow_support.h"
 
-#include "app/GameSettings.h"
-#include "board/ColorSwatch.h"
+#include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
+#include "board/widgets/ColorSwatch.h"
 
 #include <QAbstractButton>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "board/pictures/PictureFilters.h"
+#include "board/pictures/decode/PictureFilters.h"
 
 #include <QApplication>
 #include <QComboBox>

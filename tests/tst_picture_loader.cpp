@@ -1,6 +1,6 @@
-#include "board/pictures/HelperRaster.h"
-#include "board/pictures/MetafileHelper.h"
-#include "board/pictures/PictureLoader.h"
+#include "board/pictures/decode/HelperRaster.h"
+#include "board/pictures/decode/MetafileHelper.h"
+#include "board/pictures/decode/PictureLoader.h"
 
 #include "support/MetafileBuilder.h"
 #include "support/PictureBytes.h"

@@ -4,10 +4,10 @@
 #include "tst_mainwindow_support.h"
 #include "tst_print_support.h"
 
-#include "app/GameSettings.h"
-#include "board/GamePrinter.h"
+#include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
-#include "board/SurfaceView.h"
+#include "board/print/GamePrinter.h"
+#include "board/widgets/SurfaceView.h"
 
 #include <QDir>
 #include <QLabel>

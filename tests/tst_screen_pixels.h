@@ -1,7 +1,7 @@
 #pragma once
 
-#include "board/Surface.h"
-#include "board/SurfaceView.h"
+#include "board/raster/Surface.h"
+#include "board/widgets/SurfaceView.h"
 
 #include <QCoreApplication>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "app/SettingsStore.h"
+#include "app/settings/SettingsStore.h"
 
 #include <QFile>
 #include <QSettings>
@@ -146,18 +146,16 @@ void SettingsStoreTest::badTextsFallBackToTheDefaultWithAWarning()
 
 void SettingsStoreTest::savedValuesAreReadBack()
 {
-    SettingsStore::Snapshot saved;
+    GameSettings saved;
     saved.CanSearchButton = false;
     saved.CanSelectButton = true;
     saved.CanColorChange = false;
     saved.CanOpenFile = true;
     saved.PrintModeFlag = true;
     saved.ScreenModeFlag = true;
-    saved.ThickLines = true;
-    saved.RateYoko = 0.5F;
-    saved.RateTate = 1.0F / 3.0F;
-    saved.PaintColorLeft = 3;
-    saved.PaintColorRight = 15;
+    saved.LineWidth = 2;
+    saved.Rate = {0.5F, 1.0F / 3.0F};
+    saved.PaintColor = {0, 3, 15};
     QVERIFY(SettingsStore::write(saved));
 
     GameSettings settings;
@@ -177,11 +175,10 @@ void SettingsStoreTest::savedValuesAreReadBack()
 
 void SettingsStoreTest::saveWritesTheTextForms()
 {
-    SettingsStore::Snapshot saved; // every box clear
-    saved.RateYoko = 0.5F;
-    saved.RateTate = 1.5F;
-    saved.PaintColorLeft = 9;
-    saved.PaintColorRight = 12;
+    GameSettings saved; // every switch off
+    saved.LineWidth = 1;
+    saved.Rate = {0.5F, 1.5F};
+    saved.PaintColor = {0, 9, 12};
     QVERIFY(SettingsStore::write(saved));
 
     QSettings file(userFile(), QSettings::IniFormat);
@@ -203,7 +200,7 @@ void SettingsStoreTest::saveWritesTheTextForms()
 void SettingsStoreTest::saveThatCannotReachTheDiskReportsFailure()
 {
     writeRaw(m_user->path() + "/Morvane", "not a folder");
-    QVERIFY(!SettingsStore::write(SettingsStore::Snapshot{}));
+    QVERIFY(!SettingsStore::write(GameSettings{}));
 }
 
 void SettingsStoreTest::systemWideFileGivesDefaultsThatTheUserOverrides()

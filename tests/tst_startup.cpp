@@ -1,9 +1,9 @@
 #include "tst_mainwindow_support.h"
 
-#include "app/DisplayCheck.h"
-#include "app/DisplayText.h"
 #include "app/Module1.h"
 #include "app/QtTranslations.h"
+#include "app/core/DisplayCheck.h"
+#include "app/core/DisplayText.h"
 #include "board/MorvaneMain.h"
 #include "help/frmSplash.h"
 

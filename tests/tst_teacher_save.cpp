@@ -1,7 +1,7 @@
-#include "app/GameSettings.h"
-#include "app/SettingsStore.h"
-#include "board/ColorSwatch.h"
-#include "board/GamePrinter.h"
+#include "app/settings/GameSettings.h"
+#include "app/settings/SettingsStore.h"
+#include "board/print/GamePrinter.h"
+#include "board/widgets/ColorSwatch.h"
 #include "support/UserInput.h"
 #include "teacher/Teacher.h"
 

@@ -1,7 +1,7 @@
 #include "board/pictures/wmf/MetafileRenderer.h"
 
-#include "board/pictures/HelperRasterFormat.h"
-#include "board/pictures/PictureLimits.h"
+#include "board/pictures/decode/HelperRasterFormat.h"
+#include "board/pictures/decode/PictureLimits.h"
 #include "board/pictures/wmf/GdDeviceFixes.h"
 #include "board/pictures/wmf/PlaceablePicture.h"
 

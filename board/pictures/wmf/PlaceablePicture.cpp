@@ -1,6 +1,6 @@
 #include "board/pictures/wmf/PlaceablePicture.h"
 
-#include "board/pictures/PictureLimits.h"
+#include "board/pictures/decode/PictureLimits.h"
 
 #include <algorithm>
 #include <cstddef>
