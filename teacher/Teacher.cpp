@@ -30,10 +30,12 @@ QIcon emptyIcon()
 
 } // namespace
 
-Teacher::Teacher(GameSettings &settings, GamePrinter &printer, QWidget *parent)
+Teacher::Teacher(GameSettings &settings, GamePrinter &printer, SwitchTarget &target,
+                 QWidget *parent)
     : QDialog(parent)
     , m_settings(settings)
     , m_printer(printer)
+    , m_target(target)
     , m_ui(buildTeacherControls(*this))
 {
     setObjectName(QStringLiteral("Teacher"));
@@ -49,9 +51,9 @@ Teacher::Teacher(GameSettings &settings, GamePrinter &printer, QWidget *parent)
 
 void Teacher::connectControls()
 {
-    for (int box = 1; box <= CheckCount; ++box) {
+    for (int box = 1; box <= SwitchCount; ++box) {
         connect(m_ui.Check[static_cast<size_t>(box)], &QCheckBox::stateChanged, this,
-                [this, box] { Check_Click(box); });
+                [this, box] { Check_Click(static_cast<Switch>(box)); });
     }
     for (int side : {1, 2}) {
         const auto i = static_cast<size_t>(side);
@@ -104,39 +106,30 @@ void Teacher::Form_Load()
                                             QStringLiteral("設定は使う人ごとに保存されます。")));
 }
 
-void Teacher::setCheck(int box, bool ticked)
+void Teacher::setCheck(Switch box, bool ticked)
 {
     m_ui.Check.at(static_cast<size_t>(box))->setChecked(ticked);
 }
 
-bool Teacher::isChecked(int box) const
+bool Teacher::isChecked(Switch box) const
 {
     return m_ui.Check.at(static_cast<size_t>(box))->isChecked();
 }
 
-void Teacher::Check_Click(int box)
+void Teacher::Check_Click(Switch box)
 {
     const bool ticked = isChecked(box);
     switch (box) {
-    case 1:
-        emit searchAllowedChanged(ticked);
+    case Switch::ColorChange: // the main window reads the box itself
         break;
-    case 2:
-        emit patternChoiceAllowedChanged(ticked);
-        break;
-    case 4:
-        emit fileOpenAllowedChanged(ticked);
-        break;
-    case 5:
+    case Switch::ColourPrint:
         m_settings.PrintModeFlag = ticked;
         break;
-    case 6:
-        emit screenModeChanged(ticked);
-        break;
-    case 7:
+    case Switch::ThickLines:
         m_settings.LineWidth = ticked ? 2 : 1;
         break;
-    default: // Check3: the main window reads the box itself.
+    default:
+        m_target.switchChanged(box, ticked);
         break;
     }
 }

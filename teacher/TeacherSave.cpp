@@ -8,13 +8,13 @@ void Teacher::cmdSaveSetting_Click()
 {
     // The switches are saved as their boxes show them; the rest as the record holds it.
     GameSettings values = m_settings;
-    values.CanSearchButton = isChecked(1);
-    values.CanSelectButton = isChecked(2);
-    values.CanColorChange = isChecked(3);
-    values.CanOpenFile = isChecked(4);
-    values.PrintModeFlag = isChecked(5);
-    values.ScreenModeFlag = isChecked(6);
-    values.LineWidth = isChecked(7) ? 2 : 1;
+    values.CanSearchButton = isChecked(Switch::Search);
+    values.CanSelectButton = isChecked(Switch::PatternChoice);
+    values.CanColorChange = isChecked(Switch::ColorChange);
+    values.CanOpenFile = isChecked(Switch::FileOpen);
+    values.PrintModeFlag = isChecked(Switch::ColourPrint);
+    values.ScreenModeFlag = isChecked(Switch::FullScreen);
+    values.LineWidth = isChecked(Switch::ThickLines) ? 2 : 1;
     if (SettingsStore::write(values))
         return;
     // The game goes on with the settings as they are; only the next start is affected.

@@ -131,7 +131,7 @@ void LiveSwitchesTest::clearingASwitchDisablesItsButtonsAtOnce()
     QCOMPARE(whenCleared, buttons);
     QCOMPARE(whenTicked, QStringList());
     QCOMPARE(disabledButtons(), buttons);
-    QVERIFY(!m_main->teacherDialog()->isChecked(box));
+    QVERIFY(!m_main->teacherDialog()->isChecked(static_cast<Switch>(box)));
 
     // The disabled buttons take no presses: neither the board nor the graph strip change.
     const QImage board = m_main->boardSurface().image();

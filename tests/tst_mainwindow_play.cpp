@@ -243,7 +243,7 @@ void MainWindowPlayTest::activationSetsTheSwatchPointers()
     other.show();
 
     for (bool allowed : {false, true, false}) {
-        m_main->teacherDialog()->setCheck(3, allowed);
+        m_main->teacherDialog()->setCheck(Switch::ColorChange, allowed);
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
         m_main->activateWindow();

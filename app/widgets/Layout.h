@@ -1,17 +1,18 @@
 #pragma once
 
 #include "app/core/Twips.h"
+#include "app/widgets/Fonts.h"
 
 #include <QFont>
 #include <QRect>
 #include <QString>
 
-// What every window's layout code shares: the two faces the layout names (substituted at start,
-// see Fonts) and placing a named control at its place in twips.
+// What every window's layout code shares: the faces it names (substituted at start, see Fonts)
+// and placing a named control at its place in twips.
 namespace Layout {
 
-inline const QString GothicFace = QStringLiteral("ＭＳ Ｐゴシック");
-inline const QString MinchoFace = QStringLiteral("ＭＳ Ｐ明朝");
+using Fonts::GothicFace;
+using Fonts::MinchoFace;
 
 inline QFont gameFont(const QString &family, qreal points, bool bold)
 {
