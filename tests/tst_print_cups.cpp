@@ -1,8 +1,8 @@
 // Run by tests/cups/print_through_cups.sh, which starts a CUPS server with a cups-pdf queue as the
 // default printer and a second one for a user's own default, and tells where the printed files
 // appear.
-#include "tst_mainwindow_support.h"
-#include "tst_print_support.h"
+#include "support/MainWindowFixture.h"
+#include "support/PrintedPage.h"
 
 #include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
@@ -39,7 +39,7 @@ bool queueIsEmpty()
 
 } // namespace
 
-class PrintCupsTest : public QObject
+class PrintCupsTest : public MainWindowFixture
 {
     Q_OBJECT
 
@@ -61,9 +61,6 @@ private:
     void checkColour(QPointF onPage, QRgb expected, const QString &what);
 
     QDir m_output;
-    std::unique_ptr<TemporarySettingsStore> m_store;
-    GameSettings m_settings;
-    std::unique_ptr<MorvaneMain> m_main;
     QString m_printed;
     QImage m_sheet;
     QSizeF m_sheetSize;
@@ -79,11 +76,8 @@ void PrintCupsTest::initTestCase()
 
 void PrintCupsTest::init()
 {
-    m_store = std::make_unique<TemporarySettingsStore>();
-    m_settings = GameSettings{};
-    m_main = std::make_unique<MorvaneMain>(m_settings);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    freshStore();
+    startGame();
     QVERIFY(m_main->printer().hasPrinter());
     QCOMPARE(m_main->printer().printer().printerName(), qEnvironmentVariable("MORVANE_CUPS_QUEUE"));
 
@@ -93,8 +87,7 @@ void PrintCupsTest::init()
 
 void PrintCupsTest::cleanup()
 {
-    m_main.reset();
-    m_store.reset();
+    endGame();
     if (!m_printed.isEmpty())
         QFile::remove(m_printed);
     m_printed.clear();
