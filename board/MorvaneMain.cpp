@@ -3,6 +3,7 @@
 #include "app/core/DisplayText.h"
 #include "app/settings/PrinterOptions.h"
 #include "app/settings/SettingsStore.h"
+#include "app/widgets/FingerClicks.h"
 #include "app/widgets/Layout.h"
 #include "app/widgets/QuitPrompt.h"
 #include "app/widgets/WindowCentring.h"
@@ -44,6 +45,9 @@ MorvaneMain::MorvaneMain(GameSettings &settings, QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
     setFixedSize(ClientSize);
     m_PicOrignal.setPicture(originalPicture());
+    // Fingers and pens: the board follows its own, any finger clicks the other controls.
+    m_ui.picClient->acceptFingersAndPens();
+    new FingerClicks(*this);
     connectControls();
     Form_Load();
 }
@@ -107,6 +111,9 @@ bool MorvaneMain::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
+    // Under a modal dialog the board does not see its fingers lift: none of them may paint later.
+    if (event->type() == QEvent::WindowBlocked)
+        m_ui.picClient->cancelFingers();
     return QWidget::event(event);
 }
 

@@ -8,6 +8,7 @@
 #include "board/raster/Measurement.h"
 #include "board/raster/Palette.h"
 #include "board/widgets/ColorSwatch.h"
+#include "board/widgets/SurfaceView.h"
 #include "patterns/DiagonalLines.h"
 #include "patterns/Grids.h"
 #include "patterns/LineRemoval.h"
@@ -104,9 +105,10 @@ void MorvaneMain::ColCheck_Click()
 }
 
 // A pattern or the built-in picture replaced the board and emptied the graph strip. Each pattern
-// button empties both and draws its lines anew.
+// button empties both and draws its lines anew. A finger held on the old board paints nothing.
 void MorvaneMain::showNewBoard()
 {
+    m_ui.picClient->cancelFingers();
     refreshBoard();
     refreshStrip();
 }

@@ -33,3 +33,9 @@ morvane_add_test(tst_file_open SOURCES tst_file_open.cpp support/MainWindowFixtu
 # The metafile helper runs beside the program, as in the game.
 set_target_properties(tst_file_open PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 add_dependencies(tst_file_open morvane-wmf)
+
+# Fingers and pens, delivered through Qt's window-system interface as a platform delivers them.
+morvane_add_test(tst_touch
+    SOURCES tst_touch.cpp support/DialogScript.h support/MainWindowFixture.h support/ScreenPixels.h
+            support/TouchInput.h
+    LIBS morvane_ui Qt6::GuiPrivate)

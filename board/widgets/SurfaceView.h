@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class FingerTracker;
 class Surface;
 
 // Shows a Surface inside a border, pixel for pixel (no smoothing, so a HiDPI screen shows sharp
@@ -27,15 +28,30 @@ public:
     void refresh();
     void refresh(const QRect &surfaceRect);
 
+    // Makes this the play board for fingers and pens too. A finger's tap presses as the left
+    // button does, a finger held still as the right button, with a ring at the finger while the
+    // hold runs. A pen presses at once: its tip as the left button, its other buttons and its
+    // eraser as the right button.
+    void acceptFingersAndPens();
+    // The fingers on the board paint nothing more: the board changed under them.
+    void cancelFingers();
+
 signals:
     // `position` is in surface pixels and may be fractional (HiDPI, tablets).
     void pressed(Qt::MouseButton button, QPointF position);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void tabletEvent(QTabletEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
+    qreal pixelsPerMillimetre() const;
+    void takeFocusAsAPressDoes();
+
     Surface &m_surface;
     Border m_border;
+    FingerTracker *m_fingers = nullptr; // null until fingers and pens are accepted
 };
