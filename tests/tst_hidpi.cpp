@@ -4,6 +4,7 @@
 #include "board/MorvaneMain.h"
 #include "board/raster/Palette.h"
 #include "board/widgets/SurfaceView.h"
+#include "support/TouchInput.h"
 
 #include <QMouseEvent>
 #include <QSet>
@@ -11,8 +12,8 @@
 
 #include <cmath>
 
-// Run with QT_SCALE_FACTOR set (2 and 1.5): the board must show its pixels unsmoothed and a press
-// must paint from the board pixel under the position that Qt reports.
+// Run with QT_SCALE_FACTOR set (2 and 1.5): the board must show its pixels unsmoothed and a press,
+// a finger's tap or a pen's must paint from the board pixel under the position that Qt reports.
 class HiDpiTest : public MainWindowFixture
 {
     Q_OBJECT
@@ -27,7 +28,7 @@ private slots:
 
 private:
     SurfaceView *board() const { return m_main->controls().picClient; }
-    void press(QPointF boardPosition);
+    void press(const QString &input, QPointF boardPosition);
     void compareShownPixels(SurfaceView &view, const QImage &pixels);
 };
 
@@ -43,12 +44,20 @@ void HiDpiTest::cleanup()
     endGame();
 }
 
-void HiDpiTest::press(QPointF boardPosition)
+void HiDpiTest::press(const QString &input, QPointF boardPosition)
 {
     const QPointF local = boardPosition + QPointF(board()->innerOrigin());
-    QMouseEvent event(QEvent::MouseButtonPress, local, board()->mapToGlobal(local), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(board(), &event);
+    if (input == "finger") {
+        TouchInput::touch(board(), 1, QEventPoint::State::Pressed, local);
+        TouchInput::touch(board(), 1, QEventPoint::State::Released, local);
+    } else if (input == "pen") {
+        TouchInput::penButtons(board(), QPointingDevice::PointerType::Pen, local, Qt::LeftButton);
+        TouchInput::penButtons(board(), QPointingDevice::PointerType::Pen, local, Qt::NoButton);
+    } else {
+        QMouseEvent event(QEvent::MouseButtonPress, local, board()->mapToGlobal(local),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(board(), &event);
+    }
 }
 
 void HiDpiTest::boardPixelsAreDrawnUnsmoothed()
@@ -101,31 +110,35 @@ void HiDpiTest::compareShownPixels(SurfaceView &view, const QImage &pixels)
 
 void HiDpiTest::pressPaintsFromThePixelUnderThePosition_data()
 {
+    QTest::addColumn<QString>("input");
     QTest::addColumn<QPointF>("position");
     QTest::addColumn<QPoint>("painted"); // the board pixel that must take the colour, or none
     QTest::addColumn<bool>("paints");
     // The fine grid has walls at x = 40, 80, ...; its square (0, 0) spans pixels 0 to 39.
-    QTest::newRow("first device pixel beside a wall")
-        << QPointF(39.0, 10.0) << QPoint(39, 10) << true;
-    QTest::newRow("second device pixel beside a wall")
-        << QPointF(39.5, 10.0) << QPoint(39, 10) << true;
-    QTest::newRow("last third of the pixel beside a wall")
-        << QPointF(39.667, 10.0) << QPoint(39, 10) << true;
-    QTest::newRow("first device pixel of the wall")
-        << QPointF(40.0, 10.0) << QPoint(40, 10) << false;
-    QTest::newRow("second device pixel of the wall")
-        << QPointF(40.5, 10.0) << QPoint(40, 10) << false;
-    QTest::newRow("first device pixel after the wall")
-        << QPointF(41.0, 10.0) << QPoint(41, 10) << true;
+    for (const char *input : {"mouse", "finger", "pen"}) {
+        QTest::addRow("%s, first device pixel beside a wall", input)
+            << input << QPointF(39.0, 10.0) << QPoint(39, 10) << true;
+        QTest::addRow("%s, second device pixel beside a wall", input)
+            << input << QPointF(39.5, 10.0) << QPoint(39, 10) << true;
+        QTest::addRow("%s, last third of the pixel beside a wall", input)
+            << input << QPointF(39.667, 10.0) << QPoint(39, 10) << true;
+        QTest::addRow("%s, first device pixel of the wall", input)
+            << input << QPointF(40.0, 10.0) << QPoint(40, 10) << false;
+        QTest::addRow("%s, second device pixel of the wall", input)
+            << input << QPointF(40.5, 10.0) << QPoint(40, 10) << false;
+        QTest::addRow("%s, first device pixel after the wall", input)
+            << input << QPointF(41.0, 10.0) << QPoint(41, 10) << true;
+    }
 }
 
 void HiDpiTest::pressPaintsFromThePixelUnderThePosition()
 {
+    QFETCH(QString, input);
     QFETCH(QPointF, position);
     QFETCH(QPoint, painted);
     QFETCH(bool, paints);
     const QImage before = m_main->boardSurface().image();
-    press(position);
+    press(input, position);
     const QImage &after = m_main->boardSurface().image();
     const QRgb left = Palette::color(m_settings.CurrentColor[1]);
     if (paints) {

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev libcups2-dev
+    # The touch and pen tests hand their events to Qt as a platform does, through its private API.
+    qt6-base-private-dev
     fonts-ipafont fonts-liberation
     # libwmf's link line names these libraries, but its -dev package does not depend on them all.
     libwmf-dev libexpat1-dev libjpeg-dev libpng-dev zlib1g-dev libfreetype-dev libx11-dev
