@@ -33,3 +33,6 @@ morvane_add_test(tst_file_open SOURCES tst_file_open.cpp tst_mainwindow_support.
 # The metafile helper runs beside the program, as in the game.
 set_target_properties(tst_file_open PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 add_dependencies(tst_file_open morvane-wmf)
+
+# The game's own start-up at a stored size, on offscreen screens that the test describes.
+morvane_add_test(tst_zoom SOURCES tst_zoom.cpp tst_mainwindow_support.h LIBS morvane_ui)
