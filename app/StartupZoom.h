@@ -19,8 +19,8 @@ public:
     // desktop may already have set.
     StartupZoom(int argc, char **argv);
 
-    // Call once the application object exists: puts QT_SCALE_FACTOR back as the game found it, so
-    // that programs the game starts are not zoomed twice.
+    // Call once the application object exists, which has read the factor: puts QT_SCALE_FACTOR
+    // back as the game found it, so that programs the game starts do not inherit the game's size.
     void restoreEnvironment();
 
     qint16 inEffect() const { return m_inEffect; }

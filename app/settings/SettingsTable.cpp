@@ -92,7 +92,7 @@ const std::array<SettingKey, 12> &settingKeys()
         paintColorKey<2>("PaintColorRight", "12"),
         rateKey<0>("RateYoko", "0.85"),
         rateKey<1>("RateTate", "0.75"),
-        // Added after the eleven above, so a store written without it reads as before.
+        // Added after the eleven, which keep their order and forms.
         zoomKey(),
     };
     return keys;

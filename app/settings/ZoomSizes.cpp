@@ -14,11 +14,12 @@ qint16 largestFitting(qint16 chosen, QSize client, QSize frame, QSize available)
         return zoomed(client.width()) + frame.width() <= available.width() &&
                zoomed(client.height()) + frame.height() <= available.height();
     };
-    for (auto size = Sizes.rbegin(); size != Sizes.rend(); ++size) {
-        if (*size <= chosen && fits(*size))
-            return *size;
+    qint16 largest = LayoutSize;
+    for (const qint16 size : Sizes) {
+        if (size <= chosen && fits(size))
+            largest = size;
     }
-    return LayoutSize;
+    return largest;
 }
 
 } // namespace ZoomSizes
