@@ -62,7 +62,7 @@ void MorvaneMain::picClient_MouseDown(Qt::MouseButton button, QPointF position)
 // The teacher dialog's box "色が変えられる" holds the live switch from the start on.
 bool MorvaneMain::colorChangeAllowed() const
 {
-    return m_teacher != nullptr && m_teacher->isColorChangeAllowed();
+    return m_teacher != nullptr && m_teacher->isChecked(Switch::ColorChange);
 }
 
 void MorvaneMain::setSwatchPointers(bool allowed)

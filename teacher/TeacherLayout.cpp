@@ -47,25 +47,13 @@ QGroupBox *frame(QDialog &dialog, const char *name, const QString &caption, QRec
     return box;
 }
 
-QToolButton *pictureButton(QDialog &dialog, const char *name, QRect twips, const QString &tooltip,
-                           const QString &icon, QSize iconSize)
-{
-    auto *button = place(new QToolButton(&dialog), name, twips);
-    button->setToolTip(tooltip);
-    button->setIcon(QIcon(icon));
-    button->setIconSize(iconSize);
-    button->setFocusPolicy(Qt::StrongFocus);
-    return button;
-}
-
 QToolButton *captionedPictureButton(QDialog &dialog, const char *name, QRect twips,
                                     const QString &caption, const QString &tooltip,
                                     const QString &icon, QSize iconSize)
 {
-    QToolButton *button = pictureButton(dialog, name, twips, tooltip, icon, iconSize);
-    button->setText(caption);
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setFont(gothic(12));
+    QToolButton *button =
+        Layout::captionedButton(&dialog, name, twips, caption, icon, iconSize, gothic(12));
+    button->setToolTip(tooltip);
     return button;
 }
 
@@ -189,9 +177,9 @@ void buildButtons(TeacherControls &ui, QDialog &dialog)
         captionedPictureButton(dialog, "cmdPrinterSetting", QRect(5505, 990, 1200, 750),
                                QStringLiteral("印刷設定"), QStringLiteral("印刷の設定をします"),
                                QStringLiteral(":/icons/teacher_printer.svg"), QSize(24, 23));
-    ui.cmdRet =
-        pictureButton(dialog, "cmdRet", QRect(5505, 1815, 1200, 750), QStringLiteral("戻ります"),
-                      QStringLiteral(":/icons/teacher_ret.svg"), QSize(48, 48));
+    ui.cmdRet = Layout::pictureButton(&dialog, "cmdRet", QRect(5505, 1815, 1200, 750),
+                                      QStringLiteral(":/icons/teacher_ret.svg"), QSize(48, 48));
+    ui.cmdRet->setToolTip(QStringLiteral("戻ります"));
 }
 
 void buildPictures(TeacherControls &ui, QDialog &dialog)

@@ -1,5 +1,5 @@
-#include "tst_mainwindow_support.h"
-#include "tst_print_support.h"
+#include "support/MainWindowFixture.h"
+#include "support/PrintedPage.h"
 
 #include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
@@ -106,7 +106,7 @@ QImage emptyStrip()
 
 } // namespace
 
-class PrintPdfTest : public QObject
+class PrintPdfTest : public MainWindowFixture
 {
     Q_OBJECT
 
@@ -136,9 +136,6 @@ private:
     QTemporaryDir m_dir;
     QString m_pdf;
     std::unique_ptr<GamePrinter> m_printer;
-    std::unique_ptr<TemporarySettingsStore> m_store;
-    GameSettings m_settings;
-    std::unique_ptr<MorvaneMain> m_main;
     QImage m_boardBefore;
     QImage m_stripBefore;
 };
@@ -152,11 +149,8 @@ void PrintPdfTest::init()
     m_printer->printer().setOutputFormat(QPrinter::PdfFormat);
     m_printer->printer().setOutputFileName(m_pdf);
 
-    m_store = std::make_unique<TemporarySettingsStore>();
-    m_settings = GameSettings{};
-    m_main = std::make_unique<MorvaneMain>(m_settings);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    freshStore();
+    startGame();
 
     KnownBoard::paint(m_main->boardSurface());
     m_main->refreshBoard();
@@ -169,8 +163,7 @@ void PrintPdfTest::init()
 
 void PrintPdfTest::cleanup()
 {
-    m_main.reset();
-    m_store.reset();
+    endGame();
     m_printer.reset();
     while (QGuiApplication::overrideCursor())
         QGuiApplication::restoreOverrideCursor();

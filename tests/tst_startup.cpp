@@ -1,4 +1,4 @@
-#include "tst_mainwindow_support.h"
+#include "support/TemporarySettingsStore.h"
 
 #include "app/Module1.h"
 #include "app/QtTranslations.h"

@@ -2,6 +2,8 @@
 #include "app/settings/SettingsStore.h"
 #include "board/print/GamePrinter.h"
 #include "board/widgets/ColorSwatch.h"
+#include "support/DialogScript.h"
+#include "support/RecordedSwitches.h"
 #include "support/UserInput.h"
 #include "teacher/Teacher.h"
 #include "teacher/ZoomChoice.h"
@@ -60,6 +62,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_store;
     GameSettings m_settings;
     std::unique_ptr<GamePrinter> m_printer;
+    RecordedSwitches m_switches;
     std::unique_ptr<Teacher> m_dialog;
 };
 
@@ -81,14 +84,14 @@ void TestTeacherSave::startGame()
 {
     m_settings = GameSettings{};
     SettingsStore::read(m_settings);
-    m_dialog = std::make_unique<Teacher>(m_settings, *m_printer);
-    m_dialog->setCheck(1, m_settings.CanSearchButton);
-    m_dialog->setCheck(2, m_settings.CanSelectButton);
-    m_dialog->setCheck(3, m_settings.CanColorChange);
-    m_dialog->setCheck(4, m_settings.CanOpenFile);
-    m_dialog->setCheck(5, m_settings.PrintModeFlag);
-    m_dialog->setCheck(6, m_settings.ScreenModeFlag);
-    m_dialog->setCheck(7, m_settings.LineWidth != 1);
+    m_dialog = std::make_unique<Teacher>(m_settings, *m_printer, m_switches);
+    m_dialog->setCheck(Switch::Search, m_settings.CanSearchButton);
+    m_dialog->setCheck(Switch::PatternChoice, m_settings.CanSelectButton);
+    m_dialog->setCheck(Switch::ColorChange, m_settings.CanColorChange);
+    m_dialog->setCheck(Switch::FileOpen, m_settings.CanOpenFile);
+    m_dialog->setCheck(Switch::ColourPrint, m_settings.PrintModeFlag);
+    m_dialog->setCheck(Switch::FullScreen, m_settings.ScreenModeFlag);
+    m_dialog->setCheck(Switch::ThickLines, m_settings.LineWidth != 1);
     m_dialog->show();
 }
 
@@ -188,13 +191,13 @@ void TestTeacherSave::saveWritesWhatTheDialogShows()
     }
 
     // The next start reads back what the dialog showed.
-    std::array<bool, 8> ticked{};
-    for (int box = 1; box <= Teacher::CheckCount; ++box)
-        ticked[static_cast<size_t>(box)] = m_dialog->isChecked(box);
+    std::array<bool, SwitchCount + 1> ticked{};
+    for (int box = 1; box <= SwitchCount; ++box)
+        ticked[static_cast<size_t>(box)] = m_dialog->isChecked(static_cast<Switch>(box));
     const GameSettings saved = m_settings;
     startGame();
-    for (int box = 1; box <= Teacher::CheckCount; ++box)
-        QCOMPARE(m_dialog->isChecked(box), ticked[static_cast<size_t>(box)]);
+    for (int box = 1; box <= SwitchCount; ++box)
+        QCOMPARE(m_dialog->isChecked(static_cast<Switch>(box)), ticked[static_cast<size_t>(box)]);
     QCOMPARE(m_settings.Rate, saved.Rate);
     QCOMPARE(m_settings.PaintColor, saved.PaintColor);
     QCOMPARE(m_settings.LineWidth, saved.LineWidth);
@@ -215,16 +218,12 @@ void TestTeacherSave::failedSaveSaysSoOnceAndKeepsTheGameGoing()
     const GameSettings before = m_settings;
 
     QStringList messages;
-    QTimer answer;
-    connect(&answer, &QTimer::timeout, this, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            messages << box->text();
-            QTest::keyClick(box, Qt::Key_Enter);
-        }
+    DialogScript script;
+    script.everyTime<QMessageBox>([&messages](QMessageBox &box) {
+        messages << box.text();
+        QTest::keyClick(&box, Qt::Key_Enter);
     });
-    answer.start(0);
     save();
-    answer.stop();
 
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages[0].startsWith(QStringLiteral("設定を保存できませんでした。")),
@@ -232,7 +231,7 @@ void TestTeacherSave::failedSaveSaysSoOnceAndKeepsTheGameGoing()
     QVERIFY(m_dialog->isVisible());
     QCOMPARE(m_settings.Rate, before.Rate);
     QCOMPARE(m_settings.LineWidth, qint16(2));
-    QVERIFY(m_dialog->isChecked(7));
+    QVERIFY(m_dialog->isChecked(Switch::ThickLines));
 }
 
 QTEST_MAIN(TestTeacherSave)

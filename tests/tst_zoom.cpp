@@ -1,4 +1,4 @@
-#include "tst_mainwindow_support.h"
+#include "support/TemporarySettingsStore.h"
 
 #include "app/Module1.h"
 #include "app/StartupZoom.h"
@@ -9,6 +9,7 @@
 #include "teacher/Teacher.h"
 #include "teacher/ZoomChoice.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>

@@ -1,12 +1,8 @@
 #pragma once
 
-#include <QApplication>
 #include <QSettings>
+#include <QString>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <QWidget>
-
-#include <functional>
 
 // Points the settings store (user and system files) at fresh temporary folders for as long as it
 // lives, so each test starts from an empty store.
@@ -19,6 +15,7 @@ public:
         QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, m_system.path());
     }
 
+    // Stores `text` under `key` of section "Setting", as a saved or hand-edited file holds it.
     void set(const QString &key, const QString &text)
     {
         QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Morvane"),
@@ -33,14 +30,3 @@ private:
     QTemporaryDir m_user;
     QTemporaryDir m_system;
 };
-
-// Runs `answer` on the next modal window once it is on the screen, from inside its event loop.
-inline void whenModalShown(std::function<void(QWidget *)> answer)
-{
-    QTimer::singleShot(0, qApp, [answer] {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            answer(modal);
-        else
-            whenModalShown(answer);
-    });
-}
