@@ -10,6 +10,7 @@
 #include "board/raster/Palette.h"
 #include "board/widgets/ColorSwatch.h"
 #include "teacher/PressableLabel.h"
+#include "teacher/ZoomChoice.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -80,6 +81,8 @@ void Teacher::connectControls()
     };
     group(m_ui.optPaperSize, &Teacher::optPaperSize_Click);
     group(m_ui.OptOrientated, &Teacher::OptOrientated_Click);
+    connect(m_ui.FrameZoom, &ZoomChoice::chosen, this,
+            [this](qint16 size) { m_settings.Zoom = size; });
     connect(m_ui.cmdSaveSetting, &QToolButton::clicked, this, &Teacher::cmdSaveSetting_Click);
     connect(m_ui.cmdPrinterSetting, &QToolButton::clicked, this, &Teacher::cmdPrinterSetting_Click);
     connect(m_ui.cmdRet, &QToolButton::clicked, this, &Teacher::cmdRet_Click);
@@ -92,6 +95,7 @@ void Teacher::Form_Load()
         m_ui.RateCombo[i]->setEditText(SettingsText::generalNumber(m_settings.Rate[i]));
     for (size_t side : {1u, 2u})
         m_ui.IndicateSet[side]->setBackColor(Palette::color(m_settings.PaintColor[side]));
+    m_ui.FrameZoom->setSizes(m_settings.Zoom, m_settings.ZoomInEffect);
     m_ui.Label2->setText(DisplayText::lines(QStringLiteral("もるばねゲーム  Version 1.5") +
                                             CarriageReturn +
                                             QStringLiteral("4年生算数科  広さの学習に")));

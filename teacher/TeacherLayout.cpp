@@ -3,6 +3,7 @@
 #include "app/widgets/Layout.h"
 #include "board/widgets/ColorSwatch.h"
 #include "teacher/PressableLabel.h"
+#include "teacher/ZoomChoice.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -203,6 +204,14 @@ void buildPictures(TeacherControls &ui, QDialog &dialog)
     ui.Image1->setScaledContents(true);
 }
 
+// The game's size, in a row of its own under the rest, as wide as the credits and the title.
+void buildZoomFrame(TeacherControls &ui, QDialog &dialog)
+{
+    ui.FrameZoom = place(new ZoomChoice(&dialog), "FrameZoom", QRect(90, 4020, 6630, 990));
+    ui.FrameZoom->setFont(gothic(11.25, true));
+    ui.FrameZoom->setFocusPolicy(Qt::NoFocus);
+}
+
 // Only the boxes, options and buttons take the keyboard focus, in the form's tab order.
 void setTabOrder(const TeacherControls &ui)
 {
@@ -215,6 +224,12 @@ void setTabOrder(const TeacherControls &ui)
     };
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+    // The sizes, in the row under the rest, come last.
+    QWidget *previous = order.back();
+    for (QRadioButton *size : ui.FrameZoom->options()) {
+        QWidget::setTabOrder(previous, size);
+        previous = size;
+    }
 }
 
 } // namespace
@@ -228,6 +243,7 @@ TeacherControls buildTeacherControls(QDialog &dialog)
     buildPrinterFrames(ui, dialog);
     buildButtons(ui, dialog);
     buildPictures(ui, dialog);
+    buildZoomFrame(ui, dialog);
     for (QGroupBox *box : {ui.Frame1, ui.Frame2, ui.Frame3, ui.Frame4})
         box->setFocusPolicy(Qt::NoFocus);
     setTabOrder(ui);

@@ -8,6 +8,7 @@
 #include "support/UserInput.h"
 #include "teacher/PressableLabel.h"
 #include "teacher/Teacher.h"
+#include "teacher/ZoomChoice.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -40,6 +41,7 @@ GameSettings loadedSettings()
     settings.LineWidth = 1;
     settings.PaperSize = 9;
     settings.Orientation = 1;
+    settings.Zoom = 100;
     return settings;
 }
 
@@ -242,13 +244,20 @@ void TestTeacher::creationShowsRatesAndColours_data()
     QTest::addColumn<QString>("tateText");
     QTest::addColumn<int>("left");
     QTest::addColumn<int>("right");
+    QTest::addColumn<int>("zoom"); // the stored size, its option's index and the size in effect
+    QTest::addColumn<int>("zoomOption");
+    QTest::addColumn<int>("inEffect");
+    QTest::addColumn<QString>("now");
 
     QTest::newRow("defaults") << 0.85f << 0.75f << "0.85"
-                              << "0.75" << 9 << 12;
-    QTest::newRow("a half is not the list's 0.50") << 0.5f << 0.95f << "0.5"
-                                                   << "0.95" << 1 << 15;
-    QTest::newRow("beyond the list") << 0.0f << 1.0f / 3.0f << "0"
-                                     << "0.3333333" << 0 << 2;
+                              << "0.75" << 9 << 12 << 100 << 0 << 100 << "いまは 100% です。";
+    QTest::newRow("a half is not the list's 0.50")
+        << 0.5f << 0.95f << "0.5"
+        << "0.95" << 1 << 15 << 200 << 3 << 200 << "いまは 200% です。";
+    // The size chosen did not fit the screen at this start.
+    QTest::newRow("beyond the list")
+        << 0.0f << 1.0f / 3.0f << "0"
+        << "0.3333333" << 0 << 2 << 150 << 2 << 125 << "いまは画面に入る 125% です。";
 }
 
 void TestTeacher::creationShowsRatesAndColours()
@@ -259,10 +268,16 @@ void TestTeacher::creationShowsRatesAndColours()
     QFETCH(QString, tateText);
     QFETCH(int, left);
     QFETCH(int, right);
+    QFETCH(int, zoom);
+    QFETCH(int, zoomOption);
+    QFETCH(int, inEffect);
+    QFETCH(QString, now);
 
     GameSettings settings = loadedSettings();
     settings.Rate = {yoko, tate};
     settings.PaintColor = {0, qint16(left), qint16(right)};
+    settings.Zoom = qint16(zoom);
+    settings.ZoomInEffect = qint16(inEffect);
     const Teacher dialog(settings, *m_printer, m_switches);
 
     const TeacherControls &ui = dialog.controls();
@@ -273,6 +288,10 @@ void TestTeacher::creationShowsRatesAndColours()
     QCOMPARE(settings.Rate[1], tateText.toFloat());
     QCOMPARE(ui.IndicateSet[1]->BackColor(), Palette::color(left));
     QCOMPARE(ui.IndicateSet[2]->BackColor(), Palette::color(right));
+    QVERIFY(ui.FrameZoom->options()[static_cast<size_t>(zoomOption)]->isChecked());
+    QCOMPARE(settings.Zoom, qint16(zoom));
+    QCOMPARE(ui.FrameZoom->note()->text(),
+             QStringLiteral("次に起動したときから変わります。") + now);
 }
 
 void TestTeacher::rateFollowsTheBoxText_data()
@@ -433,6 +452,7 @@ void TestTeacher::labelsShowTheirWholeText_data()
         QTest::newRow(name) << QString::fromLatin1(name) << 1;
     QTest::newRow("first credits") << "Label2" << 2;
     QTest::newRow("second credits") << "Label3" << 2;
+    QTest::newRow("when the size acts") << "ZoomNote" << 1;
 }
 
 void TestTeacher::labelsShowTheirWholeText()

@@ -6,6 +6,7 @@
 #include "support/RecordedSwitches.h"
 #include "support/UserInput.h"
 #include "teacher/Teacher.h"
+#include "teacher/ZoomChoice.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,7 +31,7 @@ using UserInput::replaceText;
 const QStringList SavedKeys{
     "CanSearchButton", "CanSelectButton", "CanColorChange",  "CanOpenFile",
     "PrintModeFlag",   "ScreenModeFlag",  "LineWidth",       "RateYoko",
-    "RateTate",        "PaintColorLeft",  "PaintColorRight",
+    "RateTate",        "PaintColorLeft",  "PaintColorRight", "Zoom",
 };
 
 void clickBox(QWidget *box)
@@ -105,31 +107,39 @@ void TestTeacherSave::saveWritesWhatTheDialogShows_data()
     QTest::addColumn<QString>("yokoTyped"); // empty: left as loaded
     QTest::addColumn<QString>("tateTyped");
     QTest::addColumn<int>("leftSwatchClicks");
+    QTest::addColumn<int>("sizeClicked");     // an option of the game's size; -1 for none
     QTest::addColumn<QStringList>("written"); // in the order of SavedKeys
 
     QTest::newRow("defaults as loaded")
-        << QByteArray() << QList<int>{} << QString() << QString() << 0
-        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0.85", "0.75", "9", "12"};
+        << QByteArray() << QList<int>{} << QString() << QString() << 0 << -1
+        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0.85", "0.75", "9", "12", "1"};
     QTest::newRow("every box clear")
-        << QByteArray() << QList<int>{1, 2, 3, 4} << QString() << QString() << 0
-        << QStringList{"0", "0", "0", "0", "0", "0", "1", "0.85", "0.75", "9", "12"};
+        << QByteArray() << QList<int>{1, 2, 3, 4} << QString() << QString() << 0 << -1
+        << QStringList{"0", "0", "0", "0", "0", "0", "1", "0.85", "0.75", "9", "12", "1"};
     QTest::newRow("every box ticked")
-        << QByteArray() << QList<int>{5, 6, 7} << QString() << QString() << 0
-        << QStringList{"-1", "-1", "-1", "-1", "-1", "-1", "2", "0.85", "0.75", "9", "12"};
+        << QByteArray() << QList<int>{5, 6, 7} << QString() << QString() << 0 << -1
+        << QStringList{"-1", "-1", "-1", "-1", "-1", "-1", "2", "0.85", "0.75", "9", "12", "1"};
     QTest::newRow("typed rates") << QByteArray() << QList<int>{} << "0.5"
-                                 << "1.5" << 0 << QStringList{"-1", "-1",  "-1",  "-1", "0", "0",
-                                                              "1",  "0.5", "1.5", "9",  "12"};
+                                 << "1.5" << 0 << -1
+                                 << QStringList{"-1", "-1",  "-1",  "-1", "0",  "0",
+                                                "1",  "0.5", "1.5", "9",  "12", "1"};
     QTest::newRow("rate that is not a number")
         << QByteArray() << QList<int>{} << "abc"
-        << "0.600" << 0
-        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0", "0.6", "9", "12"};
+        << "0.600" << 0 << -1
+        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0", "0.6", "9", "12", "1"};
     QTest::newRow("left colour stepped past the right one")
-        << QByteArray() << QList<int>{2} << QString() << QString() << 3
-        << QStringList{"-1", "0", "-1", "-1", "0", "0", "1", "0.85", "0.75", "13", "12"};
+        << QByteArray() << QList<int>{2} << QString() << QString() << 3 << -1
+        << QStringList{"-1", "0", "-1", "-1", "0", "0", "1", "0.85", "0.75", "13", "12", "1"};
     QTest::newRow("thin lines saved over a system-wide thick")
         << QByteArray("[Setting]\nLineWidth=2\nCanOpenFile=0\n") << QList<int>{7} << QString()
-        << QString() << 0
-        << QStringList{"-1", "-1", "-1", "0", "0", "0", "1", "0.85", "0.75", "9", "12"};
+        << QString() << 0 << -1
+        << QStringList{"-1", "-1", "-1", "0", "0", "0", "1", "0.85", "0.75", "9", "12", "1"};
+    QTest::newRow("size for the projector")
+        << QByteArray() << QList<int>{} << QString() << QString() << 0 << 3
+        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0.85", "0.75", "9", "12", "2"};
+    QTest::newRow("the layout's size over a system-wide 1.5")
+        << QByteArray("[Setting]\nZoom=1.5\n") << QList<int>{} << QString() << QString() << 0 << 0
+        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0.85", "0.75", "9", "12", "1"};
 }
 
 void TestTeacherSave::saveWritesWhatTheDialogShows()
@@ -139,6 +149,7 @@ void TestTeacherSave::saveWritesWhatTheDialogShows()
     QFETCH(QString, yokoTyped);
     QFETCH(QString, tateTyped);
     QFETCH(int, leftSwatchClicks);
+    QFETCH(int, sizeClicked);
     QFETCH(QStringList, written);
 
     if (!systemWide.isEmpty()) {
@@ -156,6 +167,8 @@ void TestTeacherSave::saveWritesWhatTheDialogShows()
         replaceText(m_dialog->controls().RateCombo[1], tateTyped);
     for (int i = 0; i < leftSwatchClicks; ++i)
         QTest::mouseClick(m_dialog->controls().IndicateSet[1], Qt::LeftButton);
+    if (sizeClicked >= 0)
+        clickBox(m_dialog->controls().FrameZoom->options()[static_cast<size_t>(sizeClicked)]);
     m_dialog->selectPaperOption(0);
     m_dialog->selectOrientationOption(1);
     save();
@@ -189,6 +202,7 @@ void TestTeacherSave::saveWritesWhatTheDialogShows()
     QCOMPARE(m_settings.PaintColor, saved.PaintColor);
     QCOMPARE(m_settings.LineWidth, saved.LineWidth);
     QCOMPARE(m_settings.PrintModeFlag, saved.PrintModeFlag);
+    QCOMPARE(m_settings.Zoom, saved.Zoom);
 }
 
 void TestTeacherSave::failedSaveSaysSoOnceAndKeepsTheGameGoing()

@@ -35,6 +35,9 @@ morvane_add_test(tst_file_open SOURCES tst_file_open.cpp support/MainWindowFixtu
 set_target_properties(tst_file_open PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 add_dependencies(tst_file_open morvane-wmf)
 
+# The game's own start-up at a stored size, on offscreen screens that the test describes.
+morvane_add_test(tst_zoom SOURCES tst_zoom.cpp support/TemporarySettingsStore.h LIBS morvane_ui)
+
 # Fingers and pens, delivered through Qt's window-system interface as a platform delivers them.
 morvane_add_test(tst_touch
     SOURCES tst_touch.cpp support/DialogScript.h support/MainWindowFixture.h support/ScreenPixels.h
