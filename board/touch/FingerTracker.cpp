@@ -107,12 +107,12 @@ void FingerTracker::cancel()
 
 QList<FingerTracker::Hold> FingerTracker::holds() const
 {
-    constexpr qreal growth = (HoldTime - RingDelay).count();
+    constexpr auto growth = static_cast<qreal>((HoldTime - RingDelay).count());
     QList<Hold> shown;
     for (const auto &[id, finger] : m_fingers) {
-        const qint64 elapsed = finger.since.elapsed();
-        if (finger.open && elapsed >= RingDelay.count())
-            shown.append({finger.at, std::min(1.0, (elapsed - RingDelay.count()) / growth)});
+        const qint64 grown = finger.since.elapsed() - RingDelay.count();
+        if (finger.open && grown >= 0)
+            shown.append({finger.at, std::min(1.0, static_cast<qreal>(grown) / growth)});
     }
     return shown;
 }
