@@ -156,7 +156,8 @@ qreal SurfaceView::pixelsPerMillimetre() const
     return (dotsPerInch > 0 && std::isfinite(dotsPerInch) ? dotsPerInch : 96) / millimetresPerInch;
 }
 
-// Qt gives the focus for a mouse press, and for the first finger of a touch only.
+// Qt gives the focus for a mouse press and for the touch event that starts this widget's touch
+// sequence, but not for a finger that comes down while another rests here, nor for a pen.
 void SurfaceView::takeFocusAsAPressDoes()
 {
     if (focusPolicy() & Qt::ClickFocus)

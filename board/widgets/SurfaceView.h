@@ -30,8 +30,8 @@ public:
 
     // Makes this the play board for fingers and pens too. A finger's tap presses as the left
     // button does, a finger held still as the right button, with a ring at the finger while the
-    // hold runs. A pen presses at once: its tip as the left button, its other buttons and its
-    // eraser as the right button.
+    // hold runs. A pen presses at once, as a mouse: its tip as the left button, its side buttons
+    // as themselves, its eraser end as the right button.
     void acceptFingersAndPens();
     // The fingers on the board paint nothing more: the board changed under them.
     void cancelFingers();
