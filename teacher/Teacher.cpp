@@ -2,6 +2,8 @@
 
 #include "app/core/DisplayText.h"
 #include "app/settings/SettingsText.h"
+#include "app/widgets/EnterKeyClicks.h"
+#include "app/widgets/MinimiseGuard.h"
 #include "board/raster/ColorStep.h"
 #include "board/raster/Palette.h"
 #include "board/widgets/ColorSwatch.h"
@@ -40,9 +42,12 @@ Teacher::Teacher(GameSettings &settings, GamePrinter &printer, QWidget *parent)
     setWindowTitle(QStringLiteral("先生用の設定画面"));
     setWindowIcon(emptyIcon());
     resize(ClientSize);
-    // Enter typed into a rate box must not press a button.
+    // Enter typed into a rate box must not press a button; on a focused button it clicks that one,
+    // once per press.
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
+    new EnterKeyClicks(*this);
+    new MinimiseGuard(*this);
     connectControls();
     Form_Load();
 }

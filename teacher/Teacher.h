@@ -11,7 +11,7 @@ class GamePrinter;
 // boxes hold the live state of the switches: the main window follows them through the signals
 // below and asks isColorChangeAllowed() itself. Every change acts at once on `settings`; only the
 // save button writes the settings store. Leaving (the return button, Esc or the frame's close
-// button) hides the dialog and then emits returned().
+// button) hides the dialog and then emits returned(); a minimise is undone at once.
 class Teacher : public QDialog
 {
     Q_OBJECT
