@@ -166,6 +166,9 @@ void setTabOrder(const MorvaneMainControls &ui)
         control->setFocusPolicy(Qt::StrongFocus);
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+    // The chain is a circle that starts, for the first focus, with the board made first: the
+    // first control of the order takes the focus when the window opens.
+    order.front()->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace
