@@ -284,6 +284,7 @@ sleep 0.3
 # The help dialog: centred on its first showing, Enter on the focused もどる returns.
 if open_help; then
     check_centred "$help" "help dialog"
+    poll 5 normal_and_active "$help" || fail "the help dialog did not become the active window"
     xdotool key Return
     poll 5 not_viewable "$help" || fail "Enter on the focused もどる left the help dialog open"
     poll 5 main_shown || fail "Enter on もどる did not bring the main window back"
