@@ -1,8 +1,9 @@
-#include "tst_mainwindow_support.h"
-#include "tst_print_support.h"
+#include "support/MainWindowFixture.h"
+#include "support/PrintedPage.h"
 
 #include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
+#include "board/StripProgress.h"
 #include "board/print/BoardPrint.h"
 #include "board/print/GamePrinter.h"
 #include "board/widgets/SurfaceView.h"
@@ -105,7 +106,7 @@ QImage emptyStrip()
 
 } // namespace
 
-class PrintPdfTest : public QObject
+class PrintPdfTest : public MainWindowFixture
 {
     Q_OBJECT
 
@@ -125,7 +126,7 @@ private slots:
     void thePrintButtonTakesThePathTheTeacherChose();
 
 private:
-    BoardPrint::Display display() const
+    StripProgress progress() const
     {
         return {m_main->stripSurface(), *m_main->controls().PicMenseki,
                 *m_main->controls().PrintLabel};
@@ -135,9 +136,6 @@ private:
     QTemporaryDir m_dir;
     QString m_pdf;
     std::unique_ptr<GamePrinter> m_printer;
-    std::unique_ptr<TemporarySettingsStore> m_store;
-    GameSettings m_settings;
-    std::unique_ptr<MorvaneMain> m_main;
     QImage m_boardBefore;
     QImage m_stripBefore;
 };
@@ -151,11 +149,8 @@ void PrintPdfTest::init()
     m_printer->printer().setOutputFormat(QPrinter::PdfFormat);
     m_printer->printer().setOutputFileName(m_pdf);
 
-    m_store = std::make_unique<TemporarySettingsStore>();
-    m_settings = GameSettings{};
-    m_main = std::make_unique<MorvaneMain>(m_settings);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    freshStore();
+    startGame();
 
     KnownBoard::paint(m_main->boardSurface());
     m_main->refreshBoard();
@@ -168,8 +163,7 @@ void PrintPdfTest::init()
 
 void PrintPdfTest::cleanup()
 {
-    m_main.reset();
-    m_store.reset();
+    endGame();
     m_printer.reset();
     while (QGuiApplication::overrideCursor())
         QGuiApplication::restoreOverrideCursor();
@@ -200,7 +194,8 @@ void PrintPdfTest::colourCopyPrintsTheWholeBoardInColour()
     QFETCH(int, orientation);
 
     NotingBoardPrint print(*m_printer, paper, orientation, *m_main, true);
-    print.colourCopy(m_main->boardSurface(), display());
+    StripProgress shown = progress();
+    print.colourCopy(m_main->boardSurface(), shown);
 
     QCOMPARE(print.failures, QStringList());
     checkTheWindowIsBackToNormal(true);
@@ -251,7 +246,8 @@ void PrintPdfTest::windowPrintPrintsTheWindowAsShown()
     if (afterColourCopy) {
         m_printer->printer().setOutputFileName(m_pdf + QStringLiteral(".colour.pdf"));
         NotingBoardPrint colourCopy(*m_printer, 12, 3 - orientation, *m_main, true);
-        colourCopy.colourCopy(m_main->boardSurface(), display());
+        StripProgress shown = progress();
+        colourCopy.colourCopy(m_main->boardSurface(), shown);
         QCOMPARE(colourCopy.failures, QStringList());
         m_printer->printer().setOutputFileName(m_pdf);
         m_stripBefore = emptyStrip();
@@ -295,7 +291,8 @@ void PrintPdfTest::colourCopyShowsItsProgressWhileItRuns()
 {
     StripWatcher watcher(*m_main->controls().PicMenseki, *m_main->controls().PrintLabel);
     NotingBoardPrint print(*m_printer, 9, PrintedPage::Landscape, *m_main, true);
-    print.colourCopy(m_main->boardSurface(), display());
+    StripProgress shown = progress();
+    print.colourCopy(m_main->boardSurface(), shown);
     QCOMPARE(print.failures, QStringList());
 
     QList<int> widths;
@@ -362,8 +359,9 @@ void PrintPdfTest::everyFailingStepIsReportedOnceAndTheRestStillRuns()
     if (!documentCanStart)
         m_printer->printer().setOutputFileName(m_dir.filePath(QStringLiteral("missing/x.pdf")));
     NotingBoardPrint print(*m_printer, paper, orientation, *m_main, installed);
+    StripProgress shown = progress();
     if (colourCopy)
-        print.colourCopy(m_main->boardSurface(), display());
+        print.colourCopy(m_main->boardSurface(), shown);
     else
         print.windowPrint();
 
@@ -378,7 +376,8 @@ void PrintPdfTest::theFailureMessageIsAnUntitledBoxWithOkOnly()
 {
     MessageBoxAnswerer boxes;
     UnplugedBoardPrint print(*m_printer, 9, PrintedPage::Portrait, *m_main);
-    print.colourCopy(m_main->boardSurface(), display());
+    StripProgress shown = progress();
+    print.colourCopy(m_main->boardSurface(), shown);
 
     // Over the hourglass of the running copy, the box shows the arrow.
     const QString box =

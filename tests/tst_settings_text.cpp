@@ -24,6 +24,8 @@ private slots:
     void typedRates();
     void generalNumberForm_data();
     void generalNumberForm();
+    void zoomFactors_data();
+    void zoomFactors();
     void everyDefaultConverts();
 };
 
@@ -176,6 +178,34 @@ void SettingsTextTest::generalNumberForm()
     QCOMPARE(generalNumber(value), text);
     // What is written is read back as the same float.
     QCOMPARE(readSingle(text).value_or(-99.0F), value);
+}
+
+void SettingsTextTest::zoomFactors_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("size"); // percent; -1 for none
+    QTest::addColumn<QString>("written");
+    QTest::newRow("1") << "1" << 100 << "1";
+    QTest::newRow("1.25") << "1.25" << 125 << "1.25";
+    QTest::newRow("1.5") << "1.5" << 150 << "1.5";
+    QTest::newRow("2") << "2" << 200 << "2";
+    QTest::newRow("read as a rate: zeros, blanks, sign") << " +1.50 " << 150 << "1.5";
+    QTest::newRow("read as a rate: exponent") << "125e-2" << 125 << "1.25";
+    QTest::newRow("between two sizes") << "1.3" << -1 << "";
+    QTest::newRow("just above a size") << "1.2500001" << -1 << "";
+    QTest::newRow("below the smallest") << "0.5" << -1 << "";
+    QTest::newRow("negative") << "-2" << -1 << "";
+}
+
+void SettingsTextTest::zoomFactors()
+{
+    QFETCH(QString, text);
+    QFETCH(int, size);
+    QFETCH(QString, written);
+    const auto read = readZoom(text);
+    QCOMPARE(read.value_or(-1), size);
+    if (read)
+        QCOMPARE(zoomText(*read), written);
 }
 
 void SettingsTextTest::everyDefaultConverts()

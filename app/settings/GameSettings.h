@@ -20,4 +20,8 @@ struct GameSettings
     qint16 PaperSize = 0;                 // 9 A4, 12 B4, 13 B5
     qint16 Orientation = 0;               // 1 portrait, 2 landscape
     qint16 LineWidth = 0;                 // pen width of pattern lines: 1 or 2
+    // The game's size in percent (ZoomSizes): the teacher's choice for the next start, and the
+    // size this run was started at, which is smaller when the chosen one did not fit the screen.
+    qint16 Zoom = 0;
+    qint16 ZoomInEffect = 100; // not persisted; set by the start-up before the main window
 };

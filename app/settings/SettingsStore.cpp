@@ -42,6 +42,21 @@ void read(GameSettings &settings)
     }
 }
 
+qint16 readZoom()
+{
+    QSettings store = openStore();
+    store.beginGroup(QStringLiteral("Setting"));
+    GameSettings settings;
+    for (const SettingKey &key : settingKeys()) {
+        if (qstrcmp(key.key, "Zoom") != 0)
+            continue;
+        const QString defaultText = QString::fromLatin1(key.defaultText);
+        if (!key.read(settings, storedText(store.value(QString::fromLatin1(key.key), defaultText))))
+            key.read(settings, defaultText);
+    }
+    return settings.Zoom;
+}
+
 bool write(const GameSettings &values)
 {
     QSettings store = openStore();

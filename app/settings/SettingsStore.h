@@ -9,12 +9,16 @@
 // file for keys the user has never saved.
 namespace SettingsStore {
 
-// Reads the eleven keys into `settings`. A missing key takes its default. A stored text that does
+// Reads the twelve keys into `settings`. A missing key takes its default. A stored text that does
 // not convert, or a paint colour outside the palette, also takes the default, and one warning
 // names the key and the text found.
 void read(GameSettings &settings);
 
-// Writes the eleven keys from `values` and makes sure they reached the disk. False when they did
+// The stored size (Zoom), in percent, for the start-up before the application object exists.
+// Quiet: read() gives the warning about a text that is not a size, once, as for every key.
+qint16 readZoom();
+
+// Writes the twelve keys from `values` and makes sure they reached the disk. False when they did
 // not.
 bool write(const GameSettings &values);
 

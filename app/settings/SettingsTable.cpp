@@ -63,11 +63,24 @@ template <size_t Direction> constexpr SettingKey rateKey(const char *key, const 
             }};
 }
 
+// The size is kept in percent; the store holds its factor ("1.25"), read as the rates are.
+constexpr SettingKey zoomKey()
+{
+    return {"Zoom", "1",
+            [](GameSettings &settings, QStringView text) {
+                const auto value = SettingsText::readZoom(text);
+                if (value)
+                    settings.Zoom = *value;
+                return value.has_value();
+            },
+            [](const GameSettings &settings) { return SettingsText::zoomText(settings.Zoom); }};
+}
+
 } // namespace
 
-const std::array<SettingKey, 11> &settingKeys()
+const std::array<SettingKey, 12> &settingKeys()
 {
-    static const std::array<SettingKey, 11> keys = {
+    static const std::array<SettingKey, 12> keys = {
         booleanKey<&GameSettings::CanSearchButton>("CanSearchButton", "-1"),
         booleanKey<&GameSettings::CanSelectButton>("CanSelectButton", "-1"),
         booleanKey<&GameSettings::CanColorChange>("CanColorChange", "-1"),
@@ -79,6 +92,8 @@ const std::array<SettingKey, 11> &settingKeys()
         paintColorKey<2>("PaintColorRight", "12"),
         rateKey<0>("RateYoko", "0.85"),
         rateKey<1>("RateTate", "0.75"),
+        // Added after the eleven, which keep their order and forms.
+        zoomKey(),
     };
     return keys;
 }

@@ -19,5 +19,5 @@ struct SettingKey
     QString (*write)(const GameSettings &settings);
 };
 
-// The eleven keys in the order in which they are read at start.
-const std::array<SettingKey, 11> &settingKeys();
+// The twelve keys in the order in which they are read at start.
+const std::array<SettingKey, 12> &settingKeys();

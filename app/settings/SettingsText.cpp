@@ -1,5 +1,7 @@
 #include "app/settings/SettingsText.h"
 
+#include "app/settings/ZoomSizes.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -104,6 +106,19 @@ std::optional<float> readSingle(QStringView text)
     return static_cast<float>(*number);
 }
 
+std::optional<qint16> readZoom(QStringView text)
+{
+    const auto factor = readSingle(text);
+    if (!factor)
+        return std::nullopt;
+    // Each size's factor (1, 1.25, 1.5, 2) is exact in binary, so equality is the test.
+    for (const qint16 size : ZoomSizes::Sizes) {
+        if (*factor == static_cast<float>(size) / 100.0F)
+            return size;
+    }
+    return std::nullopt;
+}
+
 float readTypedNumber(QStringView text)
 {
     static const QRegularExpression leading(QStringLiteral(R"(^[ \t\r\n]*()") + numberPattern +
@@ -134,6 +149,11 @@ QString generalNumber(float value)
     if (text == QLatin1String("-0"))
         text = QStringLiteral("0");
     return text;
+}
+
+QString zoomText(qint16 percent)
+{
+    return generalNumber(static_cast<float>(percent) / 100.0F);
 }
 
 } // namespace SettingsText

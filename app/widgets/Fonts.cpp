@@ -6,10 +6,9 @@ namespace Fonts {
 
 void installSubstitutions()
 {
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(GothicFace, QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(MinchoFace, QStringLiteral("IPAPMincho"));
+    QFont::insertSubstitution(TimesFace, QStringLiteral("Liberation Serif"));
 }
 
 } // namespace Fonts

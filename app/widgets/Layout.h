@@ -1,17 +1,22 @@
 #pragma once
 
 #include "app/core/Twips.h"
+#include "app/widgets/Fonts.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QRect>
 #include <QString>
 
-// What every window's layout code shares: the two faces the layout names (substituted at start,
-// see Fonts) and placing a named control at its place in twips.
+class QToolButton;
+class QWidget;
+
+// What every window's layout code shares: the faces it names (substituted at start, see Fonts)
+// and placing a named control at its place in twips.
 namespace Layout {
 
-inline const QString GothicFace = QStringLiteral("ＭＳ Ｐゴシック");
-inline const QString MinchoFace = QStringLiteral("ＭＳ Ｐ明朝");
+using Fonts::GothicFace;
+using Fonts::MinchoFace;
 
 inline QFont gameFont(const QString &family, qreal points, bool bold)
 {
@@ -32,5 +37,16 @@ template <typename Widget> Widget *place(Widget *widget, const char *name, QRect
 {
     return place(widget, QString::fromLatin1(name), twips);
 }
+
+// A button that shows a picture (`icon`, a resource path) and takes the focus by click and Tab.
+QToolButton *pictureButton(QWidget *parent, const char *name, QRect twips, const QString &icon,
+                           QSize iconSize);
+// A picture button with its caption under the picture.
+QToolButton *captionedButton(QWidget *parent, const char *name, QRect twips, const QString &caption,
+                             const QString &icon, QSize iconSize, const QFont &font);
+
+// A window icon that shows nothing, for the dialogs that have none: without it the window manager
+// would show the application's icon in its place.
+QIcon emptyIcon();
 
 } // namespace Layout

@@ -1,5 +1,7 @@
 #include "board/print/GamePrinter.h"
 
+#include "board/print/DefaultPrinter.h"
+
 #include <QPageLayout>
 #include <QPageSize>
 
@@ -11,7 +13,7 @@ constexpr int Landscape = 2;
 } // namespace
 
 GamePrinter::GamePrinter()
-    : GamePrinter(QPrinterInfo::defaultPrinter())
+    : GamePrinter(DefaultPrinter::find())
 {}
 
 GamePrinter::GamePrinter(const QPrinterInfo &info)

@@ -3,9 +3,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-// The game's one printer, made for the default printer. It speaks the game's printer codes:
-// paper 9 A4, 12 B4, 13 B5 (the JIS B sizes), orientation 1 portrait, 2 landscape. Without an
-// installed printer it prints to PDF on A4 portrait, so the codes are always valid.
+// The game's one printer, made for the default printer (DefaultPrinter::find()). It speaks the
+// game's printer codes: paper 9 A4, 12 B4, 13 B5 (the JIS B sizes), orientation 1 portrait, 2
+// landscape. Without an installed printer it prints to PDF on A4 portrait, so the codes are always
+// valid.
 class GamePrinter
 {
 public:

@@ -1,12 +1,7 @@
 #pragma once
 
-#include "board/MorvaneMain.h"
-#include "board/widgets/HotSpot.h"
-#include "support/UserInput.h"
-
 #include <QApplication>
 #include <QPointer>
-#include <QScreen>
 #include <QString>
 #include <QStringList>
 #include <QTest>
@@ -15,13 +10,15 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 // Runs steps inside the event loops of windows that the game shows modally with exec(): a step
 // waits until a window of its kind is the active modal window, then runs once, from inside that
 // window's loop. A step may click something that opens the next modal window; schedule that
 // window's step before the click. Every step must leave its window. A step that never finds its
 // window or leaves it open, and a modal window that no step answers, end up hidden and listed in
-// missed(), so that a wrong turn fails the test instead of hanging it.
+// missed(), so that a wrong turn fails the test instead of hanging it. A standing answer
+// (everyTime) answers every window of its kind that comes up while the script lives.
 class DialogScript
 {
 public:
@@ -38,6 +35,17 @@ public:
     void whenShown(const QString &name, std::function<void(Window &)> step)
     {
         poll<Window>(m_state, name, std::move(step), 0);
+    }
+
+    template <typename Window> void everyTime(std::function<void(Window &)> answer)
+    {
+        m_standing.push_back([answer](QWidget *modal) {
+            auto *window = qobject_cast<Window *>(modal);
+            if (window == nullptr || !window->isVisible())
+                return false;
+            answer(*window);
+            return true;
+        });
     }
 
     // The steps that ran, in order, and what went wrong.
@@ -82,6 +90,10 @@ private:
     void watch()
     {
         QWidget *modal = QApplication::activeModalWidget();
+        for (const auto &answer : m_standing) {
+            if (modal != nullptr && answer(modal))
+                return;
+        }
         if (modal != m_watched) {
             m_watched = modal;
             m_rounds = 0;
@@ -93,26 +105,7 @@ private:
 
     std::shared_ptr<State> m_state = std::make_shared<State>();
     QTimer m_watchdog;
+    std::vector<std::function<bool(QWidget *)>> m_standing;
     QPointer<QWidget> m_watched;
     int m_rounds = 0;
 };
-
-// The teacher's hidden way in. Returns once the dialog opened there was left.
-inline void doubleClickTheHiddenSpot(MorvaneMain &main)
-{
-    QWidget *spot = main.controls().Image1;
-    UserInput::doubleClick(spot);
-}
-
-// How far the centre of a window's outer frame lies from the centre of its screen, as text for a
-// failure message; empty when it is centred to the pixel that rounding allows.
-inline QString offCentre(const QWidget &window)
-{
-    const QPoint off = window.frameGeometry().center() - window.screen()->geometry().center();
-    if (qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1)
-        return {};
-    return QStringLiteral("%1 is off the centre by (%2, %3)")
-        .arg(window.objectName())
-        .arg(off.x())
-        .arg(off.y());
-}

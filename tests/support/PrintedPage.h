@@ -2,6 +2,7 @@
 
 #include "board/raster/Palette.h"
 #include "board/raster/Surface.h"
+#include "support/DialogScript.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -15,7 +16,6 @@
 #include <QSizeF>
 #include <QStringList>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <array>
@@ -191,31 +191,24 @@ inline QPointF onColourCopy(QPoint pixel, const QRectF &printable)
 
 // Answers each message box that comes up while it lives with OK, noting its text, title,
 // buttons, icon and the pointer shown over it.
-class MessageBoxAnswerer : public QObject
+class MessageBoxAnswerer
 {
 public:
     MessageBoxAnswerer()
     {
-        connect(&m_timer, &QTimer::timeout, this, &MessageBoxAnswerer::answer);
-        m_timer.start(10);
+        m_script.everyTime<QMessageBox>([this](QMessageBox &box) {
+            const QCursor *cursor = QGuiApplication::overrideCursor();
+            seen << QStringLiteral("%1|%2|%3|%4|%5")
+                        .arg(box.text(), box.windowTitle(),
+                             box.standardButtons() == QMessageBox::Ok ? "ok only" : "other buttons",
+                             box.icon() == QMessageBox::NoIcon ? "no icon" : "icon")
+                        .arg(cursor ? cursor->shape() : -1);
+            box.button(QMessageBox::Ok)->click();
+        });
     }
 
     QStringList seen;
 
 private:
-    void answer()
-    {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        const QCursor *cursor = QGuiApplication::overrideCursor();
-        seen << QStringLiteral("%1|%2|%3|%4|%5")
-                    .arg(box->text(), box->windowTitle(),
-                         box->standardButtons() == QMessageBox::Ok ? "ok only" : "other buttons",
-                         box->icon() == QMessageBox::NoIcon ? "no icon" : "icon")
-                    .arg(cursor ? cursor->shape() : -1);
-        box->button(QMessageBox::Ok)->click();
-    }
-
-    QTimer m_timer;
+    DialogScript m_script;
 };
