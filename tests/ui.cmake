@@ -43,3 +43,13 @@ morvane_add_test(tst_touch
     SOURCES tst_touch.cpp support/DialogScript.h support/MainWindowFixture.h support/ScreenPixels.h
             support/TouchInput.h
     LIBS morvane_ui Qt6::GuiPrivate)
+
+# The real game on a desktop: under Xvfb with a real window manager, driven from outside with X
+# input. Each run starts an X server of its own; one at a time, so that no other test that needs a
+# display runs beside it. Skipped where Xvfb or the window manager is not installed.
+foreach(wm openbox metacity)
+    add_test(NAME desktop_${wm}
+        COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/desktop/desktop_test.sh ${wm} $<TARGET_FILE:morvane>)
+    set_tests_properties(desktop_${wm} PROPERTIES
+        LABELS desktop RESOURCE_LOCK x_display SKIP_RETURN_CODE 77 TIMEOUT 240)
+endforeach()
