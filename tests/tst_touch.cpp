@@ -121,12 +121,14 @@ private slots:
 
     void fingersAndPensPlayAsTheMouseDoes_data();
     void fingersAndPensPlayAsTheMouseDoes();
+    void fingersAndPensTakeTheFocusAsAPressDoes_data();
+    void fingersAndPensTakeTheFocusAsAPressDoes();
     void holdRingIsDrawnOverTheBoardNeverIntoIt();
     void dialogsAnswerFingers_data();
     void dialogsAnswerFingers();
 
 private:
-    void makeMain();
+    void makeMain(Shown shown = Shown::Exposed);
     QWidget *control(const char *name) const;
     QPoint inControl(QWidget *widget, QPoint at) const;
     void run(const Gesture &gesture);
@@ -151,13 +153,18 @@ void TouchTest::cleanup()
     endGame();
 }
 
-void TouchTest::makeMain()
+void TouchTest::makeMain(Shown shown)
 {
     startGame(Shown::No);
     m_main->boardSurface().line(320, 0, 320, 479, Black);
     m_main->refreshBoard();
     m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    if (shown == Shown::Active) {
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    } else {
+        QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    }
 }
 
 QWidget *TouchTest::control(const char *name) const
@@ -377,6 +384,39 @@ void TouchTest::fingersAndPensPlayAsTheMouseDoes()
     run(lifts);
     QCOMPARE(board().pixel(Left), left);
     QCOMPARE(board().pixel(Right), right);
+}
+
+void TouchTest::fingersAndPensTakeTheFocusAsAPressDoes_data()
+{
+    QTest::addColumn<Gesture>("gesture");
+    QTest::addColumn<QString>("focused");
+
+    const char *check = "ColCheck";
+    QTest::newRow("tap on the board") << Gesture{down(1, Left), up(1, Left)} << Board;
+    QTest::newRow("a swatch tapped while a finger rests on the board")
+        << Gesture{down(1, Left), downOn(2, "PicIndicate_2"), upOn(2, "PicIndicate_2"), up(1, Left)}
+        << "PicIndicate_2";
+    QTest::newRow("a second finger on the board after a button")
+        << Gesture{down(1, Left),  downOn(2, check), upOn(2, check),
+                   down(3, Right), up(3, Right),     up(1, Left)}
+        << Board;
+    QTest::newRow("a pen on the board after a button")
+        << Gesture{downOn(1, check), upOn(1, check), pen(Step::PenDown, Left, Qt::LeftButton),
+                   pen(Step::PenUp, Left, Qt::LeftButton)}
+        << Board;
+}
+
+// So that Space or Enter after painting reach the board and never repeat a button.
+void TouchTest::fingersAndPensTakeTheFocusAsAPressDoes()
+{
+    QFETCH(Gesture, gesture);
+    QFETCH(QString, focused);
+
+    makeMain(Shown::Active);
+    QVERIFY(QApplication::focusWidget() != nullptr);
+    QVERIFY(QApplication::focusWidget()->objectName() != focused);
+    run(gesture);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focused);
 }
 
 // The ring shows at the finger on the screen while the hold runs; the board's raster, which the
