@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -44,3 +46,20 @@ inline void whenModalShown(std::function<void(QWidget *)> answer)
             whenModalShown(answer);
     });
 }
+
+// Collects what a widget repaints, in the widget's coordinates.
+class RepaintRecorder : public QObject
+{
+public:
+    explicit RepaintRecorder(QWidget *widget) { widget->installEventFilter(this); }
+
+    QRegion repainted;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            repainted += static_cast<QPaintEvent *>(event)->region();
+        return QObject::eventFilter(watched, event);
+    }
+};
