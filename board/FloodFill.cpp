@@ -10,8 +10,8 @@
 // A scanline fill. It paints a row's whole open run at once and then looks at the next row only
 // along that run, and back at the row it came from only where the new run sticks out beyond the
 // old one: every pixel of the region is read a small bounded number of times, and no row is
-// scanned whole again. The cost is one read and one write per pixel, plus a small constant per
-// run.
+// scanned whole again. The cost is about two reads and two writes per pixel (painting, then the
+// last step over the painted rectangle), plus a small constant per run.
 //
 // While the fill runs, painted pixels hold the fill colour with alpha 0. No other pixel of an
 // RGB32 image has alpha 0, so that alone tells them from pixels still to paint, even from pixels
@@ -121,15 +121,15 @@ FillResult floodFill(QImage &image, QPoint seed, QRgb fill, QRgb wall)
         // pixel per row, to a few reads and writes per row.
         while (from.y + from.dy >= 0 && from.y + from.dy < height) {
             const int y = from.y + from.dy;
-            QRgb *pixels = row(y);
+            QRgb *rowPixels = row(y);
             Run next{0, -1, y, from.dy};
             for (int x = from.left; x <= from.right; ++x) {
-                if (!test.isOpen(pixels[x]))
+                if (!test.isOpen(rowPixels[x]))
                     continue;
                 // Only a run through from.left can reach further left: any later run starts
                 // after a closed pixel.
-                const int runLeft = x == from.left ? paintLeft(pixels, x, test) : x;
-                x = paintRight(pixels, x, width, test); // x is now closed, or the row's end
+                const int runLeft = x == from.left ? paintLeft(rowPixels, x, test) : x;
+                x = paintRight(rowPixels, x, width, test); // x is now closed, or the row's end
                 const int runRight = x - 1;
                 painted += x - runLeft;
                 if (!next.isEmpty())
@@ -160,9 +160,9 @@ FillResult floodFill(QImage &image, QPoint seed, QRgb fill, QRgb wall)
     // rectangle once. Pixels outside the region keep their value.
     const QRect bounds(QPoint(left, top), QPoint(right, bottom));
     for (int y = top; y <= bottom; ++y) {
-        QRgb *pixels = row(y);
+        QRgb *rowPixels = row(y);
         for (int x = left; x <= right; ++x)
-            pixels[x] |= Opaque;
+            rowPixels[x] |= Opaque;
     }
     return {painted, bounds};
 }

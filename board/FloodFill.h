@@ -16,7 +16,8 @@ struct FillResult
 
 // Paints every pixel 4-connected to `seed` that is not of the wall colour with `fill`, earlier
 // fills and pixels already in `fill` included. A seed on a wall pixel, or outside the image,
-// paints nothing. Works with an explicit stack of runs (no recursion) and no buffer besides the
-// image; each pixel of the region is read a small constant number of times and written twice.
+// paints nothing. Works with an explicit stack of runs (no recursion) and no per-pixel buffer
+// besides the image; each pixel of the region is read a small bounded number of times and written
+// twice.
 // Precondition: `image` is Format_RGB32 (every pixel opaque).
 FillResult floodFill(QImage &image, QPoint seed, QRgb fill, QRgb wall = 0xff000000);
