@@ -1,5 +1,7 @@
 #include "board/FloodFill.h"
 
+#include "board/Avx2Copy.h"
+
 #include <QImage>
 
 #include <algorithm>
@@ -87,11 +89,8 @@ struct Run
     bool isEmpty() const { return left > right; }
 };
 
-} // namespace
-
-FillResult floodFill(QImage &image, QPoint seed, QRgb fill, QRgb wall)
+MORVANE_ALSO_FOR_AVX2 FillResult scanlineFill(QImage &image, QPoint seed, QRgb fill, QRgb wall)
 {
-    Q_ASSERT(image.format() == QImage::Format_RGB32);
     if (!image.rect().contains(seed))
         return {};
     // Everything the loops use is a local: in an object, every pixel written could, for all the
@@ -165,4 +164,12 @@ FillResult floodFill(QImage &image, QPoint seed, QRgb fill, QRgb wall)
             rowPixels[x] |= Opaque;
     }
     return {painted, bounds};
+}
+
+} // namespace
+
+FillResult floodFill(QImage &image, QPoint seed, QRgb fill, QRgb wall)
+{
+    Q_ASSERT(image.format() == QImage::Format_RGB32);
+    return scanlineFill(image, seed, fill, wall);
 }

@@ -1,5 +1,7 @@
 #include "board/Measurement.h"
 
+#include "board/Avx2Copy.h"
+
 #include "board/Palette.h"
 #include "board/Surface.h"
 
@@ -19,11 +21,9 @@ int roundHalfEven(double value)
     return static_cast<int>(std::nearbyint(value));
 }
 
-} // namespace
-
-TerritoryCount sampleTerritory(const QImage &board, QRgb leftColor, QRgb rightColor)
+MORVANE_ALSO_FOR_AVX2 TerritoryCount countLattice(const QImage &board, QRgb leftColor,
+                                                  QRgb rightColor)
 {
-    Q_ASSERT(board.format() == QImage::Format_RGB32);
     using Lanes = std::uint32_t __attribute__((vector_size(16)));
     // Every pixel of the board is opaque, so the colours are made opaque to compare whole pixels.
     const QRgb left = leftColor | Opaque;
@@ -86,6 +86,14 @@ TerritoryCount sampleTerritory(const QImage &board, QRgb leftColor, QRgb rightCo
     const int blackOrSide = blackSamples + (left != Opaque ? leftSamples : 0) +
                             (right != Opaque && right != left ? rightSamples : 0);
     return {samples - blackOrSide, leftSamples, rightSamples};
+}
+
+} // namespace
+
+TerritoryCount sampleTerritory(const QImage &board, QRgb leftColor, QRgb rightColor)
+{
+    Q_ASSERT(board.format() == QImage::Format_RGB32);
+    return countLattice(board, leftColor, rightColor);
 }
 
 void drawTerritoryGraph(Surface &strip, const TerritoryCount &count, QRgb leftPaint,
