@@ -1,6 +1,6 @@
 #include "app/Module1.h"
 
-#include "app/WindowCentring.h"
+#include "app/widgets/WindowCentring.h"
 #include "board/MorvaneMain.h"
 #include "help/frmSplash.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/GameSettings.h"
+#include "app/settings/GameSettings.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,8 +1,9 @@
-#include "app/DisplayCheck.h"
-#include "app/Fonts.h"
 #include "app/Module1.h"
 #include "app/QtTranslations.h"
+#include "app/StartupZoom.h"
 #include "app/TerminationSignal.h"
+#include "app/core/DisplayCheck.h"
+#include "app/widgets/Fonts.h"
 
 #include <QApplication>
 
@@ -16,7 +17,9 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    StartupZoom zoom(argc, argv);
     QApplication app(argc, argv);
+    zoom.restoreEnvironment();
     // The quit button is the only way out; hiding the main window for a dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     Fonts::installSubstitutions();
@@ -24,6 +27,7 @@ int main(int argc, char *argv[])
     TerminationSignal::quitEventLoopOnSigterm();
 
     Module1 module;
+    module.settings().ZoomInEffect = zoom.inEffect();
     module.Main();
     return QApplication::exec();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "board/Palette.h"
-#include "board/Surface.h"
+#include "board/raster/Palette.h"
+#include "board/raster/Surface.h"
 
 // Boards the benchmarks share.
 namespace BenchBoards {

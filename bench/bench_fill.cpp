@@ -1,7 +1,7 @@
 #include "BenchBoards.h"
-#include "board/FloodFill.h"
-#include "board/LineRaster.h"
-#include "board/Palette.h"
+#include "board/raster/FloodFill.h"
+#include "board/raster/LineRaster.h"
+#include "board/raster/Palette.h"
 
 #include <QImage>
 

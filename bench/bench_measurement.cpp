@@ -1,7 +1,7 @@
 #include "BenchBoards.h"
-#include "board/Measurement.h"
-#include "board/Palette.h"
-#include "board/Surface.h"
+#include "board/raster/Measurement.h"
+#include "board/raster/Palette.h"
+#include "board/raster/Surface.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
-#include "app/GameSettings.h"
-#include "board/Surface.h"
+#include "app/settings/GameSettings.h"
+#include "board/raster/Surface.h"
 #include "patterns/DiagonalLines.h"
 #include "patterns/Grids.h"
 #include "patterns/LineRemoval.h"

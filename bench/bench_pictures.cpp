@@ -1,5 +1,5 @@
-#include "board/pictures/OverWhite.h"
-#include "board/pictures/PictureDecoder.h"
+#include "board/pictures/decode/OverWhite.h"
+#include "board/pictures/decode/PictureDecoder.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

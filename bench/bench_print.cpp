@@ -1,5 +1,5 @@
 #include "BenchBoards.h"
-#include "board/print/ColourCopyPage.h"
+#include "board/print/page/ColourCopyPage.h"
 
 #include <benchmark/benchmark.h>
 

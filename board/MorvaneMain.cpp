@@ -1,13 +1,21 @@
 #include "board/MorvaneMain.h"
 
-#include "app/DisplayText.h"
-#include "app/WindowCentring.h"
-#include "board/ColorSwatch.h"
-#include "board/HotSpot.h"
-#include "board/Palette.h"
-#include "board/SurfaceView.h"
+#include "app/core/DisplayText.h"
+#include "app/settings/PrinterOptions.h"
+#include "app/settings/SettingsStore.h"
+#include "app/widgets/Layout.h"
+#include "app/widgets/QuitPrompt.h"
+#include "app/widgets/WindowCentring.h"
+#include "board/raster/Palette.h"
+#include "board/widgets/ColorSwatch.h"
+#include "board/widgets/HotSpot.h"
+#include "board/widgets/SurfaceView.h"
+#include "help/HelpDialog.h"
 #include "patterns/OriginalPicture.h"
+#include "teacher/Teacher.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QIcon>
 #include <QLabel>
@@ -20,13 +28,6 @@ constexpr int BoardWidth = 640;
 constexpr int BoardHeight = 480;
 constexpr int StripHeight = 11;
 
-QFont windowFont()
-{
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPointSizeF(9.75);
-    return font;
-}
-
 } // namespace
 
 MorvaneMain::MorvaneMain(GameSettings &settings, QWidget *parent)
@@ -38,7 +39,7 @@ MorvaneMain::MorvaneMain(GameSettings &settings, QWidget *parent)
     , m_ui(buildMorvaneMainControls(*this, m_board, m_strip))
 {
     setObjectName(QStringLiteral("MorvaneMain"));
-    setFont(windowFont());
+    setFont(Layout::gameFont(Layout::GothicFace, 9.75, false));
     setWindowTitle(QStringLiteral("4年生算数科  もるばねゲーム  - Morvane project"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
     setFixedSize(ClientSize);
@@ -138,4 +139,121 @@ void MorvaneMain::setMaximized(bool maximized)
         setWindowState(windowState() & ~Qt::WindowMaximized);
         setFixedSize(ClientSize);
     }
+}
+
+// Reads the stored settings and applies them to this window and to the teacher dialog, which is
+// made here, hidden. Ticking its boxes and selecting its options runs their reactions, which keep
+// LineWidth at 1 or 2 and PaperSize and Orientation at codes the game knows.
+void MorvaneMain::LoadSettings()
+{
+    SettingsStore::read(m_settings);
+
+    m_ui.ColCheck->setEnabled(m_settings.CanSearchButton);
+    m_teacher = new Teacher(m_settings, m_printer, *this, this);
+    connect(m_teacher, &Teacher::returned, this, &MorvaneMain::showAfterDialog);
+    m_teacher->setCheck(Switch::Search, m_settings.CanSearchButton);
+
+    setPatternChoiceEnabled(m_settings.CanSelectButton);
+    m_teacher->setCheck(Switch::PatternChoice, m_settings.CanSelectButton);
+
+    m_teacher->setCheck(Switch::ColorChange, m_settings.CanColorChange);
+    setSwatchPointers(m_settings.CanColorChange);
+
+    m_ui.cmdFileOpen->setEnabled(m_settings.CanOpenFile);
+    m_teacher->setCheck(Switch::FileOpen, m_settings.CanOpenFile);
+
+    m_teacher->setCheck(Switch::ColourPrint, m_settings.PrintModeFlag);
+
+    setMaximized(m_settings.ScreenModeFlag);
+    m_teacher->setCheck(Switch::FullScreen, m_settings.ScreenModeFlag);
+
+    m_teacher->setCheck(Switch::ThickLines, m_settings.LineWidth != 1);
+
+    for (size_t side : {1U, 2U}) {
+        m_ui.PicIndicate[side]->setBackColor(Palette::color(m_settings.PaintColor[side]));
+        m_settings.CurrentColor[side] = m_settings.PaintColor[side];
+    }
+
+    m_settings.PaperSize = static_cast<qint16>(m_printer.PaperSize());
+    m_settings.Orientation = static_cast<qint16>(m_printer.Orientation());
+    m_teacher->selectPaperOption(PrinterOptions::paperOption(m_settings.PaperSize));
+    m_teacher->selectOrientationOption(PrinterOptions::orientationOption(m_settings.Orientation));
+}
+
+void MorvaneMain::switchChanged(Switch which, bool on)
+{
+    switch (which) {
+    case Switch::Search:
+        m_ui.ColCheck->setEnabled(on);
+        break;
+    case Switch::PatternChoice:
+        setPatternChoiceEnabled(on);
+        break;
+    case Switch::FileOpen:
+        m_ui.cmdFileOpen->setEnabled(on);
+        break;
+    case Switch::FullScreen:
+        setMaximized(on);
+        break;
+    default: // the others act on the settings record or are read when needed
+        break;
+    }
+}
+
+// Makerandom, MakeNaname, MakeGrid, MakeGridSmall and Makesennuki, in that order; MakeTriangle
+// and OriginalImage are always usable.
+void MorvaneMain::setPatternChoiceEnabled(bool enabled)
+{
+    for (QPushButton *pattern :
+         {m_ui.Makerandom, m_ui.MakeNaname, m_ui.MakeGrid, m_ui.MakeGridSmall, m_ui.Makesennuki})
+        pattern->setEnabled(enabled);
+}
+
+void MorvaneMain::cmdHelp_Click()
+{
+    if (m_help == nullptr) {
+        m_help = new HelpDialog(this);
+        connect(m_help, &HelpDialog::returned, this, &MorvaneMain::showAfterDialog);
+        connect(m_help, &HelpDialog::teacherRequested, this, &MorvaneMain::showTeacherDialog);
+    }
+    hide();
+    centreOnScreen(*m_help);
+    m_help->exec();
+}
+
+// The hidden way into the teacher settings: a double-click left of the help button.
+void MorvaneMain::Image1_DblClick()
+{
+    hide();
+    showTeacherDialog();
+}
+
+// Modal until its return button (or Esc, or the frame's close) hides it and shows this window.
+void MorvaneMain::showTeacherDialog()
+{
+    centreOnScreen(*m_teacher);
+    m_teacher->exec();
+}
+
+// Back from a dialog: shown, and made the active window again (which runs Form_Activate), also
+// where no window manager hands the focus over to a window that appears.
+void MorvaneMain::showAfterDialog()
+{
+    show();
+    activateWindow();
+}
+
+// Yes ends the game at once: the event loop stops and nothing is saved.
+void MorvaneMain::cmdEnd_Click()
+{
+    if (QuitPrompt::confirm(this))
+        QCoreApplication::exit(0);
+}
+
+// The window has no close button, but a window manager can still ask it to close (Alt+F4): that
+// asks the quit question too, and the window stays unless the answer is Yes.
+void MorvaneMain::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    cmdEnd_Click();
 }

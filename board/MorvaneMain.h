@@ -1,10 +1,11 @@
 #pragma once
 
-#include "app/GameSettings.h"
-#include "board/GamePrinter.h"
+#include "app/settings/GameSettings.h"
 #include "board/MorvaneMainControls.h"
-#include "board/Surface.h"
+#include "board/print/GamePrinter.h"
+#include "board/raster/Surface.h"
 #include "patterns/RandomSequence.h"
+#include "teacher/SwitchTarget.h"
 
 #include <QPointF>
 #include <QWidget>
@@ -14,7 +15,7 @@ class Teacher;
 
 // The game's one main window: the play board, the graph strip under it and the column of
 // controls. It loads the settings as it is made (Form_Load) and lives until the game ends.
-class MorvaneMain : public QWidget
+class MorvaneMain : public QWidget, public SwitchTarget
 {
     Q_OBJECT
 
@@ -40,6 +41,10 @@ public:
 
     // Whether the children may change the paint colours with the swatches now.
     bool colorChangeAllowed() const;
+
+    // The teacher dialog's boxes that act on this window: the measurement, pattern and
+    // picture-file buttons, and the window's size.
+    void switchChanged(Switch which, bool on) override;
 
 public slots:
     void picClient_MouseDown(Qt::MouseButton button, QPointF position);
@@ -79,6 +84,7 @@ private:
     void setMaximized(bool maximized);
     void applySizeLimits();
     void stepColor(int index);
+    void showNewBoard();
 
     GameSettings &m_settings;
     Surface m_board;

@@ -1,10 +1,10 @@
 #include "board/MorvaneMainControls.h"
 
-#include "app/LayoutHelpers.h"
-#include "board/ColorSwatch.h"
-#include "board/HotSpot.h"
-#include "board/SurfaceView.h"
-#include "board/WrappingButton.h"
+#include "app/widgets/Layout.h"
+#include "board/widgets/ColorSwatch.h"
+#include "board/widgets/HotSpot.h"
+#include "board/widgets/SurfaceView.h"
+#include "board/widgets/WrappingButton.h"
 
 #include <QCursor>
 #include <QGroupBox>
@@ -16,6 +16,7 @@
 
 namespace {
 
+using Layout::captionedButton;
 using Layout::gameFont;
 using Layout::GothicFace;
 using Layout::MinchoFace;
@@ -40,20 +41,15 @@ QPushButton *iconButton(QWidget *parent, const char *name, QRect twips, const QS
     return button;
 }
 
-// A button with its picture above its caption.
+// A button with its picture above its caption, as the measurement and quit buttons are.
 QToolButton *captionedIconButton(QWidget *parent, const char *name, QRect twips,
                                  const QString &caption, const QString &tooltip,
                                  const QString &icon)
 {
-    auto *button = place(new QToolButton(parent), name, twips);
-    button->setText(caption);
+    QToolButton *button = captionedButton(parent, name, twips, caption, icon, QSize(32, 32),
+                                          gameFont(GothicFace, 14.25, true));
     button->setToolTip(tooltip);
-    button->setIcon(QIcon(icon));
-    button->setIconSize(QSize(32, 32));
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setFont(gameFont(GothicFace, 14.25, true));
     button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }
 

@@ -1,16 +1,19 @@
 // Fuzzes the in-process part of picture loading: Qt's readers behind the size limits and the
 // completeness checks, the metafile recognition, and the check of what the metafile helper hands
-// back. The helper itself is a separate process per file, too slow to fuzz from here.
+// back; and, of the helper, its rewriting of a placeable metafile's records. The helper as a whole
+// is a separate process per file, too slow to fuzz from here.
 
-#include "board/pictures/HelperRaster.h"
-#include "board/pictures/MetafileSignature.h"
-#include "board/pictures/PictureDecoder.h"
+#include "board/pictures/decode/HelperRaster.h"
+#include "board/pictures/decode/MetafileSignature.h"
+#include "board/pictures/decode/PictureDecoder.h"
+#include "board/pictures/wmf/PlaceablePicture.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
@@ -36,6 +39,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     const std::optional<QImage> raster = Pictures::decodeHelperRaster(bytes);
     if (raster && raster->format() != QImage::Format_RGB32)
+        __builtin_trap();
+
+    const std::vector<unsigned char> file(data, data + size);
+    const char *reason = nullptr;
+    std::optional<PlaceablePicture> placeable = PlaceablePicture::prepare(file, reason);
+    // A prepared file keeps its header and gains the records that set up the window.
+    if (placeable && (placeable->bytes().size() < 40 || reason != nullptr))
+        __builtin_trap();
+    if (!placeable && reason == nullptr)
         __builtin_trap();
     return 0;
 }

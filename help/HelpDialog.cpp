@@ -1,7 +1,7 @@
 #include "help/HelpDialog.h"
 
-#include "app/LayoutHelpers.h"
-#include "app/WindowCentring.h"
+#include "app/widgets/Layout.h"
+#include "app/widgets/WindowCentring.h"
 #include "help/frmSplash.h"
 
 #include <QApplication>
@@ -16,6 +16,8 @@
 
 namespace {
 
+using Layout::captionedButton;
+using Layout::emptyIcon;
 using Layout::gameFont;
 using Layout::GothicFace;
 using Layout::MinchoFace;
@@ -42,26 +44,6 @@ QLabel *helpLabel(const HelpText &text, QFrame &box)
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
-}
-
-QToolButton *captionedPictureButton(QWidget &dialog, const char *name, QRect twips,
-                                    const QString &caption, const QString &icon, const QFont &font)
-{
-    auto *button = place(new QToolButton(&dialog), name, twips);
-    button->setText(caption);
-    button->setIcon(QIcon(icon));
-    button->setIconSize(QSize(32, 32));
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setFont(font);
-    button->setFocusPolicy(Qt::StrongFocus);
-    return button;
-}
-
-QIcon emptyIcon()
-{
-    QPixmap blank(16, 16);
-    blank.fill(Qt::transparent);
-    return QIcon(blank);
 }
 
 // Ends `loop` when `window` is hidden by code, as a click on the version window hides it.
@@ -128,9 +110,9 @@ HelpDialog::HelpDialog(QWidget *parent)
     for (size_t i = 0; i < texts.size(); ++i)
         m_labels[i] = helpLabel(texts[i], *m_picture);
 
-    m_cmdRet = captionedPictureButton(
-        *this, "cmdRet", QRect(105, 3195, 1635, 975), QStringLiteral("もどる"),
-        QStringLiteral(":/icons/help_ret.svg"), gameFont(GothicFace, 14.25, true));
+    m_cmdRet = captionedButton(this, "cmdRet", QRect(105, 3195, 1635, 975),
+                               QStringLiteral("もどる"), QStringLiteral(":/icons/help_ret.svg"),
+                               QSize(32, 32), gameFont(GothicFace, 14.25, true));
     m_command1 = place(new QPushButton(QStringLiteral("バージョン情報"), this), "Command1",
                        QRect(2025, 3660, 1680, 510));
     QFont plain = QApplication::font();
@@ -138,9 +120,9 @@ HelpDialog::HelpDialog(QWidget *parent)
     m_command1->setFont(plain);
     // Enter must not press a button that happens to have had the focus.
     m_command1->setAutoDefault(false);
-    m_cmdTeacher = captionedPictureButton(
-        *this, "cmdTeacher", QRect(3930, 3195, 1395, 975), QStringLiteral("先生用"),
-        QStringLiteral(":/icons/help_teacher.svg"), gameFont(GothicFace, 12, true));
+    m_cmdTeacher = captionedButton(
+        this, "cmdTeacher", QRect(3930, 3195, 1395, 975), QStringLiteral("先生用"),
+        QStringLiteral(":/icons/help_teacher.svg"), QSize(32, 32), gameFont(GothicFace, 12, true));
 
     m_picture->setFocusPolicy(Qt::NoFocus);
     QWidget::setTabOrder(m_cmdRet, m_cmdTeacher);

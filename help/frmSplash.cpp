@@ -1,7 +1,8 @@
 #include "help/frmSplash.h"
 
-#include "app/Twips.h"
-#include "board/ClassicBevel.h"
+#include "app/core/Twips.h"
+#include "app/widgets/Fonts.h"
+#include "board/widgets/ClassicBevel.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -41,7 +42,7 @@ QLabel *makeLabel(const SplashLabel &entry, QWidget *parent)
     const QRect r =
         Twips::rect(entry.twips.x(), entry.twips.y(), entry.twips.width(), entry.twips.height());
     label->setGeometry(r.translated(frmSplash::BorderWidth, frmSplash::BorderWidth));
-    QFont font(QStringLiteral("Times New Roman"));
+    QFont font(Fonts::TimesFace);
     font.setPointSizeF(entry.pointSize);
     font.setBold(true);
     label->setFont(font);

@@ -2,7 +2,7 @@
 
 #include "patterns/PatternFrame.h"
 
-#include "board/Surface.h"
+#include "board/raster/Surface.h"
 
 void MakeNaname(Surface &board, Surface &strip, const GameSettings &settings)
 {
@@ -18,5 +18,4 @@ void MakeNaname(Surface &board, Surface &strip, const GameSettings &settings)
         board.line(k * dx, 0, (k + 3) * dx, height, PatternFrame::LineColor);
     for (qint16 j = 1; j <= 5; ++j)
         board.line(0, j * dy, board.ScaleWidth(), j * dy, PatternFrame::LineColor);
-    PatternFrame::close(board);
 }

@@ -2,7 +2,7 @@
 
 #include "patterns/PatternFrame.h"
 
-#include "board/Surface.h"
+#include "board/raster/Surface.h"
 
 namespace {
 
@@ -14,7 +14,6 @@ void makeGrid(Surface &board, Surface &strip, const GameSettings &settings, qint
     const qint16 dy = PatternFrame::roundHalfEven(double(board.ScaleHeight()) / rows);
     board.setDrawWidth(PatternFrame::lineWidth(settings));
     drawGridLines(board, dx, dy, columns, rows);
-    PatternFrame::close(board);
 }
 
 } // namespace

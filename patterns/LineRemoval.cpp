@@ -3,8 +3,8 @@
 #include "patterns/PatternFrame.h"
 #include "patterns/RandomSequence.h"
 
-#include "app/GameSettings.h"
-#include "board/Surface.h"
+#include "app/settings/GameSettings.h"
+#include "board/raster/Surface.h"
 
 void Makesennuki(Surface &board, Surface &strip, const GameSettings &settings,
                  RandomSequence &random)
@@ -28,5 +28,4 @@ void Makesennuki(Surface &board, Surface &strip, const GameSettings &settings,
                 board.line(c * dx, r * dy, c * dx, (r + 1) * dy, PatternFrame::LineColor);
         }
     }
-    PatternFrame::close(board);
 }

@@ -2,7 +2,7 @@
 
 #include "patterns/PatternFrame.h"
 
-#include "board/Surface.h"
+#include "board/raster/Surface.h"
 
 #include <QString>
 
@@ -15,5 +15,4 @@ void OriginalImage(Surface &board, Surface &strip, const QImage &picture)
 {
     PatternFrame::open(board, strip);
     board.setPicture(picture);
-    PatternFrame::close(board);
 }

@@ -1,7 +1,7 @@
 #include "patterns/PatternFrame.h"
 
-#include "app/GameSettings.h"
-#include "board/Surface.h"
+#include "app/settings/GameSettings.h"
+#include "board/raster/Surface.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,12 +13,6 @@ void open(Surface &board, Surface &strip)
 {
     board.clearPicture();
     strip.clearPicture();
-    board.setAutoRedraw(true);
-}
-
-void close(Surface &board)
-{
-    board.setAutoRedraw(false);
 }
 
 int lineWidth(const GameSettings &settings)

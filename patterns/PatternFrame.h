@@ -12,12 +12,8 @@ namespace PatternFrame {
 // Pattern lines are black: the only colour at which painting's flood fill stops.
 constexpr QRgb LineColor = 0xff000000;
 
-// Empties the board and the graph strip (pattern, picture, painting and graph all go) and
-// switches the board's persistence on.
+// Empties the board and the graph strip: pattern, picture, painting and graph all go.
 void open(Surface &board, Surface &strip);
-
-// Switches the board's persistence off; what was drawn stays as the board's background.
-void close(Surface &board);
 
 // The pen width of pattern lines. A width below 1 is taken as 1 rather than drawing nothing.
 int lineWidth(const GameSettings &settings);

@@ -3,7 +3,7 @@
 #include "patterns/PatternFrame.h"
 #include "patterns/RandomSequence.h"
 
-#include "board/Surface.h"
+#include "board/raster/Surface.h"
 
 namespace {
 
@@ -33,5 +33,4 @@ void MakeRandom(Surface &board, Surface &strip, const GameSettings &settings,
         const qint16 right = randomEnd(random, height);
         board.line(0, left, width, right, PatternFrame::LineColor);
     }
-    PatternFrame::close(board);
 }

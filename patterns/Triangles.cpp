@@ -3,7 +3,7 @@
 #include "patterns/Grids.h"
 #include "patterns/PatternFrame.h"
 
-#include "board/Surface.h"
+#include "board/raster/Surface.h"
 
 void MakeTriangle(Surface &board, Surface &strip, const GameSettings &settings)
 {
@@ -19,5 +19,4 @@ void MakeTriangle(Surface &board, Surface &strip, const GameSettings &settings)
         board.line((k + 6) * dx, 0, k * dx, height, PatternFrame::LineColor);
     for (qint16 k = -6; k <= 8; ++k)
         board.line(k * dx, 0, (k + 6) * dx, height, PatternFrame::LineColor);
-    PatternFrame::close(board);
 }

@@ -1,17 +1,25 @@
 #include "teacher/Teacher.h"
 
-#include "app/DisplayText.h"
-#include "app/SettingsText.h"
-#include "board/ColorStep.h"
-#include "board/ColorSwatch.h"
-#include "board/Palette.h"
+#include "app/core/DisplayText.h"
+#include "app/settings/PrinterOptions.h"
+#include "app/settings/SettingsStore.h"
+#include "app/settings/SettingsText.h"
+#include "app/widgets/Layout.h"
+#include "board/print/GamePrinter.h"
+#include "board/raster/ColorStep.h"
+#include "board/raster/Palette.h"
+#include "board/widgets/ColorSwatch.h"
 #include "teacher/PressableLabel.h"
+#include "teacher/ZoomChoice.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QIcon>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPixmap>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -20,25 +28,19 @@ namespace {
 
 const QChar CarriageReturn(u'\r');
 
-// A window icon that shows nothing, so that no application icon stands in for the missing one.
-QIcon emptyIcon()
-{
-    QPixmap blank(16, 16);
-    blank.fill(Qt::transparent);
-    return QIcon(blank);
-}
-
 } // namespace
 
-Teacher::Teacher(GameSettings &settings, GamePrinter &printer, QWidget *parent)
+Teacher::Teacher(GameSettings &settings, GamePrinter &printer, SwitchTarget &target,
+                 QWidget *parent)
     : QDialog(parent)
     , m_settings(settings)
     , m_printer(printer)
+    , m_target(target)
     , m_ui(buildTeacherControls(*this))
 {
     setObjectName(QStringLiteral("Teacher"));
     setWindowTitle(QStringLiteral("先生用の設定画面"));
-    setWindowIcon(emptyIcon());
+    setWindowIcon(Layout::emptyIcon());
     resize(ClientSize);
     // Enter typed into a rate box must not press a button.
     for (QPushButton *button : findChildren<QPushButton *>())
@@ -49,9 +51,9 @@ Teacher::Teacher(GameSettings &settings, GamePrinter &printer, QWidget *parent)
 
 void Teacher::connectControls()
 {
-    for (int box = 1; box <= CheckCount; ++box) {
+    for (int box = 1; box <= SwitchCount; ++box) {
         connect(m_ui.Check[static_cast<size_t>(box)], &QCheckBox::stateChanged, this,
-                [this, box] { Check_Click(box); });
+                [this, box] { Check_Click(static_cast<Switch>(box)); });
     }
     for (int side : {1, 2}) {
         const auto i = static_cast<size_t>(side);
@@ -65,26 +67,22 @@ void Teacher::connectControls()
         connect(m_ui.RateCombo[static_cast<size_t>(index)], &QComboBox::editTextChanged, this,
                 [this, index] { RateCombo_Change(index); });
     }
-    // toggled answers a selection by code; clicked also answers a click on the option that is
+    // idToggled answers a selection by code; idClicked also answers a click on the option that is
     // already selected, which sets the paper again after a printer setup changed it.
-    for (int option = 0; option < static_cast<int>(m_ui.optPaperSize.size()); ++option) {
-        QRadioButton *button = m_ui.optPaperSize[static_cast<size_t>(option)];
-        const auto select = [this, option](bool selected) {
-            if (selected)
-                optPaperSize_Click(option);
-        };
-        connect(button, &QRadioButton::toggled, this, select);
-        connect(button, &QRadioButton::clicked, this, select);
-    }
-    for (int option = 0; option < static_cast<int>(m_ui.OptOrientated.size()); ++option) {
-        QRadioButton *button = m_ui.OptOrientated[static_cast<size_t>(option)];
-        const auto select = [this, option](bool selected) {
-            if (selected)
-                OptOrientated_Click(option);
-        };
-        connect(button, &QRadioButton::toggled, this, select);
-        connect(button, &QRadioButton::clicked, this, select);
-    }
+    const auto group = [this](const auto &options, void (Teacher::*reaction)(int)) {
+        auto *buttons = new QButtonGroup(this);
+        for (size_t option = 0; option < options.size(); ++option)
+            buttons->addButton(options[option], static_cast<int>(option));
+        connect(buttons, &QButtonGroup::idToggled, this, [this, reaction](int option, bool on) {
+            if (on)
+                (this->*reaction)(option);
+        });
+        connect(buttons, &QButtonGroup::idClicked, this, reaction);
+    };
+    group(m_ui.optPaperSize, &Teacher::optPaperSize_Click);
+    group(m_ui.OptOrientated, &Teacher::OptOrientated_Click);
+    connect(m_ui.FrameZoom, &ZoomChoice::chosen, this,
+            [this](qint16 size) { m_settings.Zoom = size; });
     connect(m_ui.cmdSaveSetting, &QToolButton::clicked, this, &Teacher::cmdSaveSetting_Click);
     connect(m_ui.cmdPrinterSetting, &QToolButton::clicked, this, &Teacher::cmdPrinterSetting_Click);
     connect(m_ui.cmdRet, &QToolButton::clicked, this, &Teacher::cmdRet_Click);
@@ -97,6 +95,7 @@ void Teacher::Form_Load()
         m_ui.RateCombo[i]->setEditText(SettingsText::generalNumber(m_settings.Rate[i]));
     for (size_t side : {1u, 2u})
         m_ui.IndicateSet[side]->setBackColor(Palette::color(m_settings.PaintColor[side]));
+    m_ui.FrameZoom->setSizes(m_settings.Zoom, m_settings.ZoomInEffect);
     m_ui.Label2->setText(DisplayText::lines(QStringLiteral("もるばねゲーム  Version 1.5") +
                                             CarriageReturn +
                                             QStringLiteral("4年生算数科  広さの学習に")));
@@ -104,39 +103,30 @@ void Teacher::Form_Load()
                                             QStringLiteral("設定は使う人ごとに保存されます。")));
 }
 
-void Teacher::setCheck(int box, bool ticked)
+void Teacher::setCheck(Switch box, bool ticked)
 {
     m_ui.Check.at(static_cast<size_t>(box))->setChecked(ticked);
 }
 
-bool Teacher::isChecked(int box) const
+bool Teacher::isChecked(Switch box) const
 {
     return m_ui.Check.at(static_cast<size_t>(box))->isChecked();
 }
 
-void Teacher::Check_Click(int box)
+void Teacher::Check_Click(Switch box)
 {
     const bool ticked = isChecked(box);
     switch (box) {
-    case 1:
-        emit searchAllowedChanged(ticked);
+    case Switch::ColorChange: // the main window reads the box itself
         break;
-    case 2:
-        emit patternChoiceAllowedChanged(ticked);
-        break;
-    case 4:
-        emit fileOpenAllowedChanged(ticked);
-        break;
-    case 5:
+    case Switch::ColourPrint:
         m_settings.PrintModeFlag = ticked;
         break;
-    case 6:
-        emit screenModeChanged(ticked);
-        break;
-    case 7:
+    case Switch::ThickLines:
         m_settings.LineWidth = ticked ? 2 : 1;
         break;
-    default: // Check3: the main window reads the box itself.
+    default:
+        m_target.switchChanged(box, ticked);
         break;
     }
 }
@@ -164,4 +154,59 @@ void Teacher::cmdRet_Click()
 void Teacher::reject()
 {
     cmdRet_Click();
+}
+
+void Teacher::selectPaperOption(int option)
+{
+    m_ui.optPaperSize.at(static_cast<size_t>(option))->setChecked(true);
+}
+
+void Teacher::selectOrientationOption(int option)
+{
+    m_ui.OptOrientated.at(static_cast<size_t>(option))->setChecked(true);
+}
+
+void Teacher::optPaperSize_Click(int index)
+{
+    m_settings.PaperSize = PrinterOptions::paperCode(index);
+}
+
+void Teacher::OptOrientated_Click(int index)
+{
+    m_settings.Orientation = PrinterOptions::orientationCode(index);
+}
+
+// The paper and orientation the teacher picks become the game's; the option buttons keep showing
+// what they showed. Without a printer, and on Cancel, nothing changes.
+void Teacher::cmdPrinterSetting_Click()
+{
+    if (!m_printer.hasPrinter())
+        return;
+    QPrintDialog dialog(&m_printer.printer(), this);
+    // Printing to a file here would send every later print to that file.
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_settings.PaperSize = static_cast<qint16>(m_printer.PaperSize());
+    m_settings.Orientation = static_cast<qint16>(m_printer.Orientation());
+}
+
+void Teacher::cmdSaveSetting_Click()
+{
+    // The switches are saved as their boxes show them; the rest as the record holds it.
+    GameSettings values = m_settings;
+    values.CanSearchButton = isChecked(Switch::Search);
+    values.CanSelectButton = isChecked(Switch::PatternChoice);
+    values.CanColorChange = isChecked(Switch::ColorChange);
+    values.CanOpenFile = isChecked(Switch::FileOpen);
+    values.PrintModeFlag = isChecked(Switch::ColourPrint);
+    values.ScreenModeFlag = isChecked(Switch::FullScreen);
+    values.LineWidth = isChecked(Switch::ThickLines) ? 2 : 1;
+    if (SettingsStore::write(values))
+        return;
+    // The game goes on with the settings as they are; only the next start is affected.
+    QMessageBox::warning(this, QStringLiteral("設定保存"),
+                         QStringLiteral("設定を保存できませんでした。\n"
+                                        "次にゲームを始めたときは、前に保存した設定になります。\n"
+                                        "いまの設定は、ゲームを終わるまでこのまま使えます。"));
 }

@@ -12,6 +12,7 @@ class QGroupBox;
 class QLabel;
 class QRadioButton;
 class QToolButton;
+class ZoomChoice;
 
 // The controls of the teacher dialog, each named (objectName) as its field; members of a control
 // array are named with their index after an underscore: "Check1" to "Check7" stand apart as the
@@ -41,6 +42,8 @@ struct TeacherControls
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
     QLabel *Image1 = nullptr; // the title picture
+
+    ZoomChoice *FrameZoom = nullptr; // "画面の大きさ", under the rest
 };
 
 // Creates every control on `dialog` in its place, with its texts, fonts, icons and tab order, no

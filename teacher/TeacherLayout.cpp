@@ -1,8 +1,9 @@
 #include "teacher/TeacherControls.h"
 
-#include "app/LayoutHelpers.h"
-#include "board/ColorSwatch.h"
+#include "app/widgets/Layout.h"
+#include "board/widgets/ColorSwatch.h"
 #include "teacher/PressableLabel.h"
+#include "teacher/ZoomChoice.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,25 +47,13 @@ QGroupBox *frame(QDialog &dialog, const char *name, const QString &caption, QRec
     return box;
 }
 
-QToolButton *pictureButton(QDialog &dialog, const char *name, QRect twips, const QString &tooltip,
-                           const QString &icon, QSize iconSize)
-{
-    auto *button = place(new QToolButton(&dialog), name, twips);
-    button->setToolTip(tooltip);
-    button->setIcon(QIcon(icon));
-    button->setIconSize(iconSize);
-    button->setFocusPolicy(Qt::StrongFocus);
-    return button;
-}
-
 QToolButton *captionedPictureButton(QDialog &dialog, const char *name, QRect twips,
                                     const QString &caption, const QString &tooltip,
                                     const QString &icon, QSize iconSize)
 {
-    QToolButton *button = pictureButton(dialog, name, twips, tooltip, icon, iconSize);
-    button->setText(caption);
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setFont(gothic(12));
+    QToolButton *button =
+        Layout::captionedButton(&dialog, name, twips, caption, icon, iconSize, gothic(12));
+    button->setToolTip(tooltip);
     return button;
 }
 
@@ -188,9 +177,9 @@ void buildButtons(TeacherControls &ui, QDialog &dialog)
         captionedPictureButton(dialog, "cmdPrinterSetting", QRect(5505, 990, 1200, 750),
                                QStringLiteral("印刷設定"), QStringLiteral("印刷の設定をします"),
                                QStringLiteral(":/icons/teacher_printer.svg"), QSize(24, 23));
-    ui.cmdRet =
-        pictureButton(dialog, "cmdRet", QRect(5505, 1815, 1200, 750), QStringLiteral("戻ります"),
-                      QStringLiteral(":/icons/teacher_ret.svg"), QSize(48, 48));
+    ui.cmdRet = Layout::pictureButton(&dialog, "cmdRet", QRect(5505, 1815, 1200, 750),
+                                      QStringLiteral(":/icons/teacher_ret.svg"), QSize(48, 48));
+    ui.cmdRet->setToolTip(QStringLiteral("戻ります"));
 }
 
 void buildPictures(TeacherControls &ui, QDialog &dialog)
@@ -215,6 +204,14 @@ void buildPictures(TeacherControls &ui, QDialog &dialog)
     ui.Image1->setScaledContents(true);
 }
 
+// The game's size, in a row of its own under the rest, as wide as the credits and the title.
+void buildZoomFrame(TeacherControls &ui, QDialog &dialog)
+{
+    ui.FrameZoom = place(new ZoomChoice(&dialog), "FrameZoom", QRect(90, 4020, 6630, 990));
+    ui.FrameZoom->setFont(gothic(11.25, true));
+    ui.FrameZoom->setFocusPolicy(Qt::NoFocus);
+}
+
 // Only the boxes, options and buttons take the keyboard focus, in the form's tab order.
 void setTabOrder(const TeacherControls &ui)
 {
@@ -227,6 +224,12 @@ void setTabOrder(const TeacherControls &ui)
     };
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+    // The sizes, in the row under the rest, come last.
+    QWidget *previous = order.back();
+    for (QRadioButton *size : ui.FrameZoom->options()) {
+        QWidget::setTabOrder(previous, size);
+        previous = size;
+    }
 }
 
 } // namespace
@@ -240,6 +243,7 @@ TeacherControls buildTeacherControls(QDialog &dialog)
     buildPrinterFrames(ui, dialog);
     buildButtons(ui, dialog);
     buildPictures(ui, dialog);
+    buildZoomFrame(ui, dialog);
     for (QGroupBox *box : {ui.Frame1, ui.Frame2, ui.Frame3, ui.Frame4})
         box->setFocusPolicy(Qt::NoFocus);
     setTabOrder(ui);

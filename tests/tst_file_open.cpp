@@ -1,9 +1,10 @@
-#include "tst_mainwindow_support.h"
+#include "support/DialogScript.h"
+#include "support/MainWindowFixture.h"
 
-#include "app/GameSettings.h"
+#include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
-#include "board/Palette.h"
-#include "board/SurfaceView.h"
+#include "board/raster/Palette.h"
+#include "board/widgets/SurfaceView.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -12,7 +13,7 @@
 #include <QTest>
 
 // The picture-file button on the real window: Qt's file dialog is answered as a teacher would.
-class FileOpenTest : public QObject
+class FileOpenTest : public MainWindowFixture
 {
     Q_OBJECT
 
@@ -34,24 +35,17 @@ private:
     void paintAndMeasure();
 
     QTemporaryDir m_files;
-    std::unique_ptr<TemporarySettingsStore> m_store;
-    GameSettings m_settings;
-    std::unique_ptr<MorvaneMain> m_main;
 };
 
 void FileOpenTest::init()
 {
-    m_store = std::make_unique<TemporarySettingsStore>();
-    m_settings = GameSettings{};
-    m_main = std::make_unique<MorvaneMain>(m_settings);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    freshStore();
+    startGame();
 }
 
 void FileOpenTest::cleanup()
 {
-    m_main.reset();
-    m_store.reset();
+    endGame();
 }
 
 QString FileOpenTest::save(const QImage &image, const QString &name)
@@ -65,17 +59,17 @@ QString FileOpenTest::save(const QImage &image, const QString &name)
 
 void FileOpenTest::openThroughTheDialog(const QString &path)
 {
-    whenModalShown([path](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        QVERIFY(dialog);
+    DialogScript script;
+    script.whenShown<QFileDialog>(QStringLiteral("file dialog"), [path](QFileDialog &dialog) {
         if (path.isEmpty()) {
-            QTest::keyClick(dialog, Qt::Key_Escape);
+            QTest::keyClick(&dialog, Qt::Key_Escape);
             return;
         }
-        dialog->selectFile(path);
-        QMetaObject::invokeMethod(dialog, "accept");
+        dialog.selectFile(path);
+        QMetaObject::invokeMethod(&dialog, "accept");
     });
     QTest::mouseClick(m_main->controls().cmdFileOpen, Qt::LeftButton);
+    QCOMPARE(script.missed(), QStringList());
 }
 
 // A painted grid and a graph under it, to see what a load keeps and what it replaces.
@@ -172,19 +166,18 @@ void FileOpenTest::unreadableFileKeepsTheBoardAndSaysSo()
     const QImage board = m_main->boardSurface().image();
 
     QString message;
-    whenModalShown([&message, path = file.fileName()](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        QVERIFY(dialog);
-        dialog->selectFile(path);
-        whenModalShown([&message](QWidget *box) {
-            auto *messageBox = qobject_cast<QMessageBox *>(box);
-            QVERIFY(messageBox);
-            message = messageBox->text();
-            messageBox->accept();
-        });
-        QMetaObject::invokeMethod(dialog, "accept");
+    DialogScript script;
+    script.whenShown<QFileDialog>(QStringLiteral("file dialog"),
+                                  [path = file.fileName()](QFileDialog &dialog) {
+                                      dialog.selectFile(path);
+                                      QMetaObject::invokeMethod(&dialog, "accept");
+                                  });
+    script.whenShown<QMessageBox>(QStringLiteral("message"), [&message](QMessageBox &box) {
+        message = box.text();
+        box.accept();
     });
     QTest::mouseClick(m_main->controls().cmdFileOpen, Qt::LeftButton);
+    QCOMPARE(script.missed(), QStringList());
 
     QVERIFY2(message.contains(QStringLiteral("開けません")), qPrintable(message));
     QCOMPARE(m_main->boardSurface().image(), board);
@@ -194,12 +187,11 @@ void FileOpenTest::dialogOffersThePictureFiltersWithTheFirstSelected()
 {
     QStringList filters;
     QString selected;
-    whenModalShown([&](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        QVERIFY(dialog);
-        filters = dialog->nameFilters();
-        selected = dialog->selectedNameFilter();
-        dialog->reject();
+    DialogScript script;
+    script.whenShown<QFileDialog>(QStringLiteral("file dialog"), [&](QFileDialog &dialog) {
+        filters = dialog.nameFilters();
+        selected = dialog.selectedNameFilter();
+        dialog.reject();
     });
     QTest::mouseClick(m_main->controls().cmdFileOpen, Qt::LeftButton);
     QCOMPARE(filters.size(), 5);

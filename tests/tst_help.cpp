@@ -1,4 +1,4 @@
-#include "app/Fonts.h"
+#include "app/widgets/Fonts.h"
 #include "help/HelpDialog.h"
 #include "help/frmSplash.h"
 

@@ -1,9 +1,10 @@
-#include "tst_mainwindow_support.h"
+#include "support/MainWindowFixture.h"
+#include "support/RepaintRecorder.h"
 
-#include "app/GameSettings.h"
+#include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
-#include "board/Palette.h"
-#include "board/SurfaceView.h"
+#include "board/raster/Palette.h"
+#include "board/widgets/SurfaceView.h"
 
 #include <QMouseEvent>
 #include <QSet>
@@ -13,7 +14,7 @@
 
 // Run with QT_SCALE_FACTOR set (2 and 1.5): the board must show its pixels unsmoothed and a press
 // must paint from the board pixel under the position that Qt reports.
-class HiDpiTest : public QObject
+class HiDpiTest : public MainWindowFixture
 {
     Q_OBJECT
 
@@ -29,26 +30,18 @@ private:
     SurfaceView *board() const { return m_main->controls().picClient; }
     void press(QPointF boardPosition);
     void compareShownPixels(SurfaceView &view, const QImage &pixels);
-
-    std::unique_ptr<TemporarySettingsStore> m_store;
-    GameSettings m_settings;
-    std::unique_ptr<MorvaneMain> m_main;
 };
 
 void HiDpiTest::init()
 {
-    m_store = std::make_unique<TemporarySettingsStore>();
-    m_settings = GameSettings{};
-    m_main = std::make_unique<MorvaneMain>(m_settings);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    freshStore();
+    startGame();
     m_main->MakeGridSmall_Click();
 }
 
 void HiDpiTest::cleanup()
 {
-    m_main.reset();
-    m_store.reset();
+    endGame();
 }
 
 void HiDpiTest::press(QPointF boardPosition)

@@ -1,11 +1,11 @@
-#include "tst_dialog_script.h"
-#include "tst_mainwindow_support.h"
-#include "tst_screen_pixels.h"
+#include "support/DialogScript.h"
+#include "support/MainWindowFixture.h"
+#include "support/ScreenPixels.h"
 
-#include "app/GameSettings.h"
-#include "board/ColorSwatch.h"
+#include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
-#include "board/SurfaceView.h"
+#include "board/widgets/ColorSwatch.h"
+#include "board/widgets/SurfaceView.h"
 #include "teacher/PressableLabel.h"
 #include "teacher/Teacher.h"
 
@@ -38,7 +38,7 @@ void press(QWidget *widget, bool wholeDoubleClick)
 } // namespace
 
 // The teacher's switches act on the running game as soon as they change, without a save.
-class LiveSwitchesTest : public QObject
+class LiveSwitchesTest : public MainWindowFixture
 {
     Q_OBJECT
 
@@ -58,34 +58,20 @@ private slots:
     void defaultColoursLeaveTheColoursInPlay();
 
 private:
-    void showMain();
     // Opens the teacher dialog by the hidden spot, runs `inside` there and returns with its
     // return button.
     void inTeacherDialog(const std::function<void(Teacher &)> &inside);
     QStringList disabledButtons() const;
-
-    std::unique_ptr<TemporarySettingsStore> m_store;
-    GameSettings m_settings;
-    std::unique_ptr<MorvaneMain> m_main;
 };
 
 void LiveSwitchesTest::init()
 {
-    m_store = std::make_unique<TemporarySettingsStore>();
-    m_settings = GameSettings();
+    freshStore();
 }
 
 void LiveSwitchesTest::cleanup()
 {
-    m_main.reset();
-    m_store.reset();
-}
-
-void LiveSwitchesTest::showMain()
-{
-    m_main = std::make_unique<MorvaneMain>(m_settings);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    endGame();
 }
 
 void LiveSwitchesTest::inTeacherDialog(const std::function<void(Teacher &)> &inside)
@@ -129,7 +115,7 @@ void LiveSwitchesTest::clearingASwitchDisablesItsButtonsAtOnce()
     QFETCH(int, box);
     QFETCH(QStringList, buttons);
 
-    showMain();
+    startGame();
     QCOMPARE(disabledButtons(), QStringList());
     QStringList whenCleared;
     QStringList whenTicked;
@@ -145,7 +131,7 @@ void LiveSwitchesTest::clearingASwitchDisablesItsButtonsAtOnce()
     QCOMPARE(whenCleared, buttons);
     QCOMPARE(whenTicked, QStringList());
     QCOMPARE(disabledButtons(), buttons);
-    QVERIFY(!m_main->teacherDialog()->isChecked(box));
+    QVERIFY(!m_main->teacherDialog()->isChecked(static_cast<Switch>(box)));
 
     // The disabled buttons take no presses: neither the board nor the graph strip change.
     const QImage board = m_main->boardSurface().image();
@@ -175,7 +161,7 @@ void LiveSwitchesTest::colourSwitchGovernsTheSwatchesOnReturn()
     QFETCH(int, right);
 
     m_store->set("CanColorChange", stored);
-    showMain();
+    startGame();
     const MorvaneMainControls &ui = m_main->controls();
     inTeacherDialog([](Teacher &teacher) { toggle(teacher.controls().Check[3]); });
 
@@ -208,7 +194,7 @@ void LiveSwitchesTest::thickLinesSwitchSetsTheWidthOfTheNextPattern()
     QFETCH(QRgb, column81);
 
     m_store->set("LineWidth", stored);
-    showMain();
+    startGame();
     const MorvaneMainControls &ui = m_main->controls();
     QTest::mouseClick(ui.MakeGrid, Qt::LeftButton);
     const QImage before = m_main->boardSurface().image();
@@ -246,7 +232,7 @@ void LiveSwitchesTest::screenSwitchShowsOnReturn()
     QFETCH(bool, maximized);
 
     m_store->set("ScreenModeFlag", stored);
-    showMain();
+    startGame();
     QCOMPARE(m_main->isMaximized(), !maximized);
     const MorvaneMainControls &ui = m_main->controls();
     QTest::mouseClick(ui.MakeGrid, Qt::LeftButton);
@@ -293,7 +279,7 @@ void LiveSwitchesTest::defaultColoursLeaveTheColoursInPlay()
     QFETCH(bool, wholeDoubleClick);
     QFETCH(int, paintColor);
 
-    showMain();
+    startGame();
     const auto i = static_cast<size_t>(side);
     inTeacherDialog([&](Teacher &teacher) {
         const TeacherControls &ui = teacher.controls();

@@ -1,7 +1,7 @@
-#include "tst_mainwindow_support.h"
+#include "support/MainWindowFixture.h"
 
-#include "app/Fonts.h"
-#include "app/GameSettings.h"
+#include "app/settings/GameSettings.h"
+#include "app/widgets/Fonts.h"
 #include "board/MorvaneMain.h"
 
 #include <QAbstractButton>
@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QTest>
 
-class MainWindowLayoutTest : public QObject
+class MainWindowLayoutTest : public MainWindowFixture
 {
     Q_OBJECT
 
@@ -34,10 +34,6 @@ private:
     {
         return m_main->findChild<T *>(QString::fromLatin1(name));
     }
-
-    std::unique_ptr<TemporarySettingsStore> m_store;
-    GameSettings m_settings;
-    std::unique_ptr<MorvaneMain> m_main;
 };
 
 void MainWindowLayoutTest::initTestCase()
@@ -47,15 +43,13 @@ void MainWindowLayoutTest::initTestCase()
 
 void MainWindowLayoutTest::init()
 {
-    m_store = std::make_unique<TemporarySettingsStore>();
-    m_settings = GameSettings();
-    m_main = std::make_unique<MorvaneMain>(m_settings);
+    freshStore();
+    startGame(Shown::No);
 }
 
 void MainWindowLayoutTest::cleanup()
 {
-    m_main.reset();
-    m_store.reset();
+    endGame();
 }
 
 void MainWindowLayoutTest::controlsStandInTheirPlaces_data()

@@ -1,9 +1,9 @@
-#include "tst_mainwindow_support.h"
-#include "tst_screen_pixels.h"
+#include "support/MainWindowFixture.h"
+#include "support/ScreenPixels.h"
 
-#include "app/GameSettings.h"
+#include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
-#include "board/SurfaceView.h"
+#include "board/widgets/SurfaceView.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -50,7 +50,7 @@ bool isPlain(const QImage &image, QRgb colour)
 } // namespace
 
 // The pattern buttons and 元の絵 of the main window, pressed as the children press them.
-class MainWindowPatternsTest : public QObject
+class MainWindowPatternsTest : public MainWindowFixture
 {
     Q_OBJECT
 
@@ -67,36 +67,22 @@ private slots:
     void seededRandomLinesAreReproducible();
 
 private:
-    void showMain();
     void paintAndMeasure();
     QPushButton *button(const QString &name) const
     {
         return m_main->findChild<QPushButton *>(name);
     }
     QImage pressForBoard(const QString &name);
-
-    std::unique_ptr<TemporarySettingsStore> m_store;
-    GameSettings m_settings;
-    std::unique_ptr<MorvaneMain> m_main;
 };
 
 void MainWindowPatternsTest::init()
 {
-    m_store = std::make_unique<TemporarySettingsStore>();
-    m_settings = GameSettings();
+    freshStore();
 }
 
 void MainWindowPatternsTest::cleanup()
 {
-    m_main.reset();
-    m_store.reset();
-}
-
-void MainWindowPatternsTest::showMain()
-{
-    m_main = std::make_unique<MorvaneMain>(m_settings);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    endGame();
 }
 
 // Paints the whole empty board in the left colour and draws the graph of it.
@@ -127,7 +113,7 @@ void MainWindowPatternsTest::eachButtonLeavesFreshBlackLinesOnWhite()
 {
     QFETCH(QString, name);
 
-    showMain();
+    startGame();
     paintAndMeasure();
     QTest::mouseClick(button(name), Qt::LeftButton);
 
@@ -162,7 +148,7 @@ void MainWindowPatternsTest::withoutPatternChoiceOnlyTrianglesAndThePictureAnswe
     QFETCH(bool, answers);
 
     m_store->set("CanSelectButton", "0");
-    showMain();
+    startGame();
     paintAndMeasure();
     const QImage painted = m_main->boardSurface().image();
     const QImage graph = m_main->stripSurface().image();
@@ -183,7 +169,7 @@ void MainWindowPatternsTest::withoutPatternChoiceOnlyTrianglesAndThePictureAnswe
 
 void MainWindowPatternsTest::randomLinesDifferFromPressToPress()
 {
-    showMain();
+    startGame();
     const QImage first = pressForBoard("Makerandom");
     const QImage second = pressForBoard("Makerandom");
     QVERIFY(countColours(first).black > 0);
@@ -203,7 +189,7 @@ void MainWindowPatternsTest::seededRandomLinesAreReproducible()
 {
     QFETCH(quint32, seed);
 
-    showMain();
+    startGame();
     m_main->randomSequence().seed(seed);
     const QImage first = pressForBoard("Makerandom");
     const QImage next = pressForBoard("Makerandom");

@@ -1,9 +1,10 @@
-#include "tst_mainwindow_support.h"
+#include "support/MainWindowFixture.h"
+#include "support/RepaintRecorder.h"
 
-#include "app/GameSettings.h"
-#include "board/ColorSwatch.h"
+#include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
-#include "board/SurfaceView.h"
+#include "board/widgets/ColorSwatch.h"
+#include "board/widgets/SurfaceView.h"
 #include "support/UserInput.h"
 #include "teacher/Teacher.h"
 
@@ -51,7 +52,7 @@ QRect changedBounds(const QImage &before, const QImage &after)
 
 } // namespace
 
-class MainWindowPlayTest : public QObject
+class MainWindowPlayTest : public MainWindowFixture
 {
     Q_OBJECT
 
@@ -76,28 +77,22 @@ private:
     {
         return m_main->findChild<ColorSwatch *>(QStringLiteral("PicIndicate_%1").arg(side));
     }
-
-    std::unique_ptr<TemporarySettingsStore> m_store;
-    GameSettings m_settings;
-    std::unique_ptr<MorvaneMain> m_main;
 };
 
 void MainWindowPlayTest::init()
 {
-    m_store = std::make_unique<TemporarySettingsStore>();
-    m_settings = GameSettings();
+    freshStore();
 }
 
 void MainWindowPlayTest::cleanup()
 {
-    m_main.reset();
-    m_store.reset();
+    endGame();
 }
 
 // The board gets a wall at x = 320 and a one-pixel room at (10, 20) walled in on all four sides.
 void MainWindowPlayTest::makeMain()
 {
-    m_main = std::make_unique<MorvaneMain>(m_settings);
+    startGame(Shown::No);
     Surface &surface = m_main->boardSurface();
     surface.line(320, 0, 320, 479, Black);
     surface.line(9, 19, 11, 19, Black);
@@ -268,7 +263,7 @@ void MainWindowPlayTest::activationSetsTheSwatchPointers()
     other.show();
 
     for (bool allowed : {false, true, false}) {
-        m_main->teacherDialog()->setCheck(3, allowed);
+        m_main->teacherDialog()->setCheck(Switch::ColorChange, allowed);
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
         m_main->activateWindow();

@@ -1,11 +1,12 @@
-#include "tst_mainwindow_support.h"
+#include "support/DialogScript.h"
+#include "support/MainWindowFixture.h"
 
-#include "app/Fonts.h"
-#include "app/GameSettings.h"
-#include "app/QuitPrompt.h"
-#include "board/ColorSwatch.h"
+#include "app/settings/GameSettings.h"
+#include "app/widgets/Fonts.h"
+#include "app/widgets/QuitPrompt.h"
 #include "board/MorvaneMain.h"
-#include "board/SurfaceView.h"
+#include "board/widgets/ColorSwatch.h"
+#include "board/widgets/SurfaceView.h"
 
 #include <QAbstractButton>
 #include <QEventLoop>
@@ -46,7 +47,7 @@ bool answer(QWidget *box, const QString &how)
 
 } // namespace
 
-class MainWindowQuitTest : public QObject
+class MainWindowQuitTest : public MainWindowFixture
 {
     Q_OBJECT
 
@@ -66,10 +67,6 @@ private slots:
 
 private:
     void pressQuit();
-
-    std::unique_ptr<TemporarySettingsStore> m_store;
-    GameSettings m_settings;
-    std::unique_ptr<MorvaneMain> m_main;
 };
 
 void MainWindowQuitTest::initTestCase()
@@ -79,17 +76,13 @@ void MainWindowQuitTest::initTestCase()
 
 void MainWindowQuitTest::init()
 {
-    m_store = std::make_unique<TemporarySettingsStore>();
-    m_settings = GameSettings();
-    m_main = std::make_unique<MorvaneMain>(m_settings);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    freshStore();
+    startGame(Shown::Active);
 }
 
 void MainWindowQuitTest::cleanup()
 {
-    m_main.reset();
-    m_store.reset();
+    endGame();
 }
 
 void MainWindowQuitTest::pressQuit()
@@ -101,9 +94,9 @@ void MainWindowQuitTest::questionIsAskedInTheGamesWords()
 {
     QString title, text, yes, no, defaultButton, escapeButton;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    whenModalShown([&](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        QVERIFY(box);
+    DialogScript script;
+    script.whenShown<QMessageBox>(QStringLiteral("quit question"), [&](QMessageBox &shown) {
+        QMessageBox *box = &shown;
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();
@@ -143,7 +136,9 @@ void MainWindowQuitTest::onlyYesConfirms()
     QFETCH(bool, confirmed);
 
     bool answered = false;
-    whenModalShown([&](QWidget *box) { answered = answer(box, how); });
+    DialogScript script;
+    script.whenShown<QMessageBox>(QStringLiteral("quit question"),
+                                  [&](QMessageBox &box) { answered = answer(&box, how); });
     const bool result = QuitPrompt::confirm(m_main.get());
     QVERIFY(answered);
     QCOMPARE(result, confirmed);
@@ -169,7 +164,9 @@ void MainWindowQuitTest::answersOtherThanYesKeepEverything()
     const GameSettings before = m_settings;
 
     bool answered = false;
-    whenModalShown([&](QWidget *box) { answered = answer(box, how); });
+    DialogScript script;
+    script.whenShown<QMessageBox>(QStringLiteral("quit question"),
+                                  [&](QMessageBox &box) { answered = answer(&box, how); });
     pressQuit();
 
     QVERIFY(answered);
@@ -185,9 +182,10 @@ void MainWindowQuitTest::answersOtherThanYesKeepEverything()
 void MainWindowQuitTest::windowManagerCloseAsksTheSameQuestion()
 {
     QString title;
-    whenModalShown([&](QWidget *box) {
-        title = box->windowTitle();
-        QTest::keyClick(box, Qt::Key_Escape);
+    DialogScript script;
+    script.whenShown<QMessageBox>(QStringLiteral("quit question"), [&](QMessageBox &box) {
+        title = box.windowTitle();
+        QTest::keyClick(&box, Qt::Key_Escape);
     });
     m_main->windowHandle()->close();
 
@@ -197,7 +195,9 @@ void MainWindowQuitTest::windowManagerCloseAsksTheSameQuestion()
 
 void MainWindowQuitTest::yesEndsTheGame()
 {
-    whenModalShown([](QWidget *box) { answer(box, "yes"); });
+    DialogScript script;
+    script.whenShown<QMessageBox>(QStringLiteral("quit question"),
+                                  [](QMessageBox &box) { answer(&box, "yes"); });
     QEventLoop game;
     QTimer::singleShot(0, m_main.get(), &MorvaneMain::cmdEnd_Click);
     // Should Yes not end the loops, the test ends it with a code of its own.

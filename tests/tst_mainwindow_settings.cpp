@@ -1,8 +1,8 @@
-#include "tst_mainwindow_support.h"
+#include "support/MainWindowFixture.h"
 
-#include "app/GameSettings.h"
-#include "board/ColorSwatch.h"
+#include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
+#include "board/widgets/ColorSwatch.h"
 
 #include <QAbstractButton>
 #include <QRegularExpression>
@@ -10,7 +10,7 @@
 
 using StoredTexts = QList<QPair<QString, QString>>;
 
-class MainWindowSettingsTest : public QObject
+class MainWindowSettingsTest : public MainWindowFixture
 {
     Q_OBJECT
 
@@ -31,34 +31,29 @@ private slots:
     void normalStateKeepsTheFixedSize();
 
 private:
-    std::unique_ptr<MorvaneMain> makeMain(const StoredTexts &texts);
+    // Stores the texts, then makes the window from the store, not yet shown.
+    void startGameWith(const StoredTexts &texts);
     QAbstractButton *button(const char *name) const
     {
         return m_main->findChild<QAbstractButton *>(QString::fromLatin1(name));
     }
-
-    std::unique_ptr<TemporarySettingsStore> m_store;
-    GameSettings m_settings;
-    std::unique_ptr<MorvaneMain> m_main;
 };
 
 void MainWindowSettingsTest::init()
 {
-    m_store = std::make_unique<TemporarySettingsStore>();
-    m_settings = GameSettings();
+    freshStore();
 }
 
 void MainWindowSettingsTest::cleanup()
 {
-    m_main.reset();
-    m_store.reset();
+    endGame();
 }
 
-std::unique_ptr<MorvaneMain> MainWindowSettingsTest::makeMain(const StoredTexts &texts)
+void MainWindowSettingsTest::startGameWith(const StoredTexts &texts)
 {
     for (const auto &[key, text] : texts)
         m_store->set(key, text);
-    return std::make_unique<MorvaneMain>(m_settings);
+    startGame(Shown::No);
 }
 
 void MainWindowSettingsTest::loadSettingsEnablesTheAllowedButtons_data()
@@ -87,7 +82,7 @@ void MainWindowSettingsTest::loadSettingsEnablesTheAllowedButtons()
     QFETCH(StoredTexts, stored);
     QFETCH(QStringList, disabled);
 
-    m_main = makeMain(stored);
+    startGameWith(stored);
     for (const char *name :
          {"Makerandom", "MakeNaname", "MakeGrid", "MakeGridSmall", "Makesennuki", "MakeTriangle",
           "OriginalImage", "ColCheck", "cmdFileOpen", "cmdRedraw", "cmdEnd", "cmdHelp"}) {
@@ -122,7 +117,7 @@ void MainWindowSettingsTest::loadSettingsColoursTheSwatches()
         qRgb(128, 128, 128), qRgb(0, 0, 255),   qRgb(0, 255, 0),   qRgb(0, 255, 255),
         qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255),
     };
-    m_main = makeMain(stored);
+    startGameWith(stored);
     QCOMPARE(m_settings.CurrentColor[1], qint16(left));
     QCOMPARE(m_settings.CurrentColor[2], qint16(right));
 
@@ -157,7 +152,7 @@ void MainWindowSettingsTest::badTextsAreNamedAndTheGameStillStarts()
 
     QTest::ignoreMessage(
         QtWarningMsg, QRegularExpression(key + ".*\"" + QRegularExpression::escape(text) + "\""));
-    m_main = makeMain({{key, text}});
+    startGameWith({{key, text}});
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
     QVERIFY(m_settings.CurrentColor[1] >= 1 && m_settings.CurrentColor[1] <= 15);
@@ -167,7 +162,7 @@ void MainWindowSettingsTest::badTextsAreNamedAndTheGameStillStarts()
 
 void MainWindowSettingsTest::printerCodesAreValidAfterLoading()
 {
-    m_main = makeMain({});
+    startGameWith({});
     QCOMPARE(m_settings.PaperSize, qint16(m_main->printer().PaperSize()));
     QCOMPARE(m_settings.Orientation, qint16(m_main->printer().Orientation()));
     if (!m_main->printer().hasPrinter()) {
@@ -197,7 +192,7 @@ void MainWindowSettingsTest::printerSpeaksTheGamesPaperCodes()
     QFETCH(bool, accepted);
     QFETCH(QPageSize::PageSizeId, size);
 
-    m_main = makeMain({});
+    startGameWith({});
     GamePrinter &printer = m_main->printer();
     if (printer.hasPrinter())
         QSKIP("the default printer may not offer every paper size");
@@ -209,7 +204,7 @@ void MainWindowSettingsTest::printerSpeaksTheGamesPaperCodes()
 
 void MainWindowSettingsTest::startsMaximizedWhenTheStoreAsks()
 {
-    m_main = makeMain({{"ScreenModeFlag", "-1"}});
+    startGameWith({{"ScreenModeFlag", "-1"}});
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
     QVERIFY(m_main->isMaximized());
@@ -220,7 +215,7 @@ void MainWindowSettingsTest::startsMaximizedWhenTheStoreAsks()
 
 void MainWindowSettingsTest::normalStateKeepsTheFixedSize()
 {
-    m_main = makeMain({{"ScreenModeFlag", "-1"}});
+    startGameWith({{"ScreenModeFlag", "-1"}});
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
     m_main->showNormal();

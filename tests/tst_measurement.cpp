@@ -1,7 +1,7 @@
-#include "board/ColorStep.h"
-#include "board/Measurement.h"
-#include "board/Palette.h"
-#include "board/Surface.h"
+#include "board/raster/ColorStep.h"
+#include "board/raster/Measurement.h"
+#include "board/raster/Palette.h"
+#include "board/raster/Surface.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
-#include "tst_dialog_script.h"
-#include "tst_mainwindow_support.h"
-#include "tst_screen_pixels.h"
+#include "support/DialogScript.h"
+#include "support/MainWindowFixture.h"
+#include "support/ScreenPixels.h"
 
-#include "app/GameSettings.h"
+#include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
-#include "board/SurfaceView.h"
+#include "board/widgets/SurfaceView.h"
 #include "help/HelpDialog.h"
 #include "help/frmSplash.h"
 #include "teacher/Teacher.h"
@@ -58,7 +58,7 @@ void typeInto(QComboBox *box, const QString &text)
 
 } // namespace
 
-class NavigationTest : public QObject
+class NavigationTest : public MainWindowFixture
 {
     Q_OBJECT
 
@@ -78,28 +78,23 @@ private:
     void showPaintedMain();
     void verifyBackOnTheBoard();
 
-    std::unique_ptr<TemporarySettingsStore> m_store;
-    GameSettings m_settings;
-    std::unique_ptr<MorvaneMain> m_main;
     QImage m_paintedBoard;
 };
 
 void NavigationTest::init()
 {
-    m_store = std::make_unique<TemporarySettingsStore>();
-    m_settings = GameSettings();
+    freshStore();
 }
 
 void NavigationTest::cleanup()
 {
-    m_main.reset();
-    m_store.reset();
+    endGame();
 }
 
 // The children's work that each way back must keep: a large grid with one cell of each side.
 void NavigationTest::showPaintedMain()
 {
-    m_main = std::make_unique<MorvaneMain>(m_settings);
+    startGame(Shown::No);
     m_main->show();
     m_main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_main.get()));

@@ -1,4 +1,4 @@
-#include "board/Palette.h"
+#include "board/raster/Palette.h"
 #include "support/AsciiRaster.h"
 #include "support/PatternPresses.h"
 #include "support/Regions.h"
@@ -218,14 +218,12 @@ void TestPatterns::pressLeavesNoTraceOfTheBoardBefore()
     used.board.setFillColor(Palette::color(12));
     used.board.floodFill(300, 210);
     used.strip.filledBox(0, 0, 400, 10, Palette::color(9));
-    used.board.setAutoRedraw(true);
     used.board.setDrawWidth(7);
     used.random.RestartRandom(); // the random patterns start where the fresh board's did
 
     used.press(pattern);
     QVERIFY(used.board.image() == fresh.board.image());
     QVERIFY(used.strip.image() == Surface(640, 11).image());
-    QVERIFY(!used.board.AutoRedraw());
     if (pattern != PatternPresses::original)
         QCOMPARE(used.board.DrawWidth(), lineWidth);
 }

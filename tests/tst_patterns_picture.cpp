@@ -1,5 +1,5 @@
-#include "board/Palette.h"
-#include "board/Surface.h"
+#include "board/raster/Palette.h"
+#include "board/raster/Surface.h"
 #include "patterns/OriginalPicture.h"
 #include "support/Regions.h"
 
@@ -74,12 +74,10 @@ void TestOriginalPicture::originalImageShowsThePictureAlone()
     Surface strip(640, 11);
     board.line(0, 0, 639, 479, Palette::color(4));
     strip.filledBox(0, 0, 300, 10, Palette::color(9));
-    board.setAutoRedraw(true);
 
     OriginalImage(board, strip, originalPicture());
     QVERIFY(board.image() == originalPicture());
     QVERIFY(strip.image() == Surface(640, 11).image());
-    QVERIFY(!board.AutoRedraw());
 }
 
 QTEST_APPLESS_MAIN(TestOriginalPicture)

@@ -1,4 +1,4 @@
-#include "board/Palette.h"
+#include "board/raster/Palette.h"
 #include "support/PatternPresses.h"
 #include "support/Regions.h"
 

@@ -1,5 +1,5 @@
-#include "board/pictures/HelperRaster.h"
-#include "board/pictures/MetafileHelper.h"
+#include "board/pictures/decode/HelperRaster.h"
+#include "board/pictures/decode/MetafileHelper.h"
 
 #include <QFile>
 #include <QTemporaryDir>

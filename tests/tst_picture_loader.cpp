@@ -1,10 +1,13 @@
-#include "board/pictures/PictureLoader.h"
+#include "board/pictures/decode/HelperRaster.h"
+#include "board/pictures/decode/MetafileHelper.h"
+#include "board/pictures/decode/PictureLoader.h"
 
 #include "support/MetafileBuilder.h"
 #include "support/PictureBytes.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,6 +35,21 @@ bool isDark(QRgb pixel)
     return qGray(pixel) < 64;
 }
 
+// The brush of the rectangles whose place is checked: no colour a pen or the paper has.
+constexpr QRgb Fill = 0xff20a050;
+
+// A rectangle outlined with a 3-unit black pen and filled with Fill, from `topLeft` to
+// `bottomRight` in the records' own units, after whatever `records` set up.
+QByteArray filledRectangle(MetafileBuilder &records, QPoint topLeft, QPoint bottomRight)
+{
+    return records.blackPen(3).solidBrush(Fill).rectangle(topLeft, bottomRight).bytes();
+}
+
+QString at(QPoint point)
+{
+    return QStringLiteral("(%1, %2)").arg(point.x()).arg(point.y());
+}
+
 } // namespace
 
 class PictureLoaderTest : public QObject
@@ -53,6 +71,8 @@ private:
 private slots:
     void picturesLoadAtTheirOwnSize_data();
     void picturesLoadAtTheirOwnSize();
+    void metafileWindowIsMappedOntoItsBox_data();
+    void metafileWindowIsMappedOntoItsBox();
     void nonPlaceableMetafileTakesItsOwnExtents();
     void transparentPixelsComeOutWhite_data();
     void transparentPixelsComeOutWhite();
@@ -60,6 +80,8 @@ private slots:
     void unreadableFilesGiveNothing_data();
     void unreadableFilesGiveNothing();
     void metafileThatKeepsTheHelperBusyGivesNothing();
+    void extremeMetafileWindowsEndTheHelperCleanly_data();
+    void extremeMetafileWindowsEndTheHelperCleanly();
 };
 
 void PictureLoaderTest::picturesLoadAtTheirOwnSize_data()
@@ -138,6 +160,94 @@ void PictureLoaderTest::picturesLoadAtTheirOwnSize()
     QVERIFY(!isDark(picture->pixel(size.width() / 2, middleY)));
     QVERIFY(!isDark(picture->pixel(4, 4)));
     QVERIFY(!isDark(picture->pixel(size.width() - 4, size.height() - 4)));
+}
+
+void PictureLoaderTest::metafileWindowIsMappedOntoItsBox_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QSize>("size");
+    // Where the rectangle's corners come out, in pixels of the picture.
+    QTest::addColumn<QRect>("drawn");
+
+    const QRect board(0, 0, 640, 480);
+    const QRect twipsBoard(0, 0, 9600, 7200);
+    const QRect usual(QPoint(20, 20), QPoint(300, 200));
+    const auto file = [] { return MetafileBuilder(); };
+    QTest::newRow("anisotropic window the size of the box")
+        << filledRectangle(
+               file().placeable(board, 96).mapMode(8).windowOrigin({0, 0}).windowExtent(640, 480),
+               {20, 20}, {300, 200})
+        << board.size() << usual;
+    QTest::newRow("window twice the box")
+        << filledRectangle(
+               file().placeable(QRect(0, 0, 320, 240), 96).mapMode(8).windowExtent(640, 480),
+               {40, 40}, {600, 400})
+        << QSize(320, 240) << usual;
+    QTest::newRow("window origin away from the box")
+        << filledRectangle(file()
+                               .placeable(board, 96)
+                               .mapMode(8)
+                               .windowOrigin({1000, -500})
+                               .windowExtent(640, 480),
+                           {1020, -480}, {1300, -300})
+        << board.size() << usual;
+    QTest::newRow("window records without a mapping mode")
+        << filledRectangle(file().placeable(board, 96).windowExtent(1280, 960), {40, 40},
+                           {600, 400})
+        << board.size() << usual;
+    QTest::newRow("isotropic window of the box's shape")
+        << filledRectangle(file().placeable(board, 96).mapMode(7).windowExtent(6400, 4800),
+                           {200, 200}, {3000, 2000})
+        << board.size() << usual;
+    QTest::newRow("viewport records are the picture's business")
+        << filledRectangle(
+               file().placeable(board, 96).mapMode(8).windowExtent(640, 480).viewportExtent(100,
+                                                                                            100),
+               {20, 20}, {300, 200})
+        << board.size() << usual;
+    QTest::newRow("negative window extents turn the drawing over")
+        << filledRectangle(file()
+                               .placeable(board, 96)
+                               .mapMode(8)
+                               .windowOrigin({640, 480})
+                               .windowExtent(-640, -480),
+                           {20, 20}, {300, 200})
+        << board.size() << QRect(QPoint(340, 280), QPoint(620, 460));
+    QTest::newRow("twips header, window in pixels")
+        << filledRectangle(file().placeable(twipsBoard, 1440).mapMode(8).windowExtent(640, 480),
+                           {20, 20}, {300, 200})
+        << board.size() << usual;
+    QTest::newRow("twips header and twips mapping mode, no window records")
+        << filledRectangle(file().placeable(twipsBoard, 1440).mapMode(6), {300, 300}, {4500, 3000})
+        << board.size() << usual;
+}
+
+// The header's box and units give the picture's size; the window the records set is mapped onto
+// that box, as the drawing program meant, and the rectangle is drawn, outline and fill, in place.
+void PictureLoaderTest::metafileWindowIsMappedOntoItsBox()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QSize, size);
+    QFETCH(QRect, drawn);
+
+    const std::optional<QImage> picture = loadPicture(write("window.wmf", bytes));
+    QVERIFY(picture.has_value());
+    QCOMPARE(picture->size(), size);
+
+    const QPoint centre = drawn.center();
+    for (const QPoint outline :
+         {QPoint(drawn.left(), centre.y()), QPoint(drawn.right(), centre.y()),
+          QPoint(centre.x(), drawn.top()), QPoint(centre.x(), drawn.bottom())})
+        QVERIFY2(isDark(picture->pixel(outline)), qPrintable("outline at " + at(outline)));
+    for (const QPoint inside :
+         {centre, drawn.topLeft() + QPoint(5, 5), drawn.bottomRight() - QPoint(5, 5),
+          QPoint(drawn.left() + 5, drawn.bottom() - 5), QPoint(drawn.right() - 5, drawn.top() + 5)})
+        QVERIFY2(picture->pixel(inside) == Fill, qPrintable("fill at " + at(inside)));
+    const QPoint corner(size.width() - 1, size.height() - 1);
+    for (const QPoint outside :
+         {drawn.topLeft() - QPoint(5, 5), drawn.bottomRight() + QPoint(5, 5), QPoint(0, 0), corner})
+        QVERIFY2(picture->pixel(outside) == qRgb(255, 255, 255),
+                 qPrintable("paper at " + at(outside)));
 }
 
 void PictureLoaderTest::nonPlaceableMetafileTakesItsOwnExtents()
@@ -288,6 +398,66 @@ void PictureLoaderTest::metafileThatKeepsTheHelperBusyGivesNothing()
     for (int i = 0; i < 4000; ++i)
         builder.rectangle({0, 0}, {7999, 7999});
     QVERIFY(!loadPicture(write("busy.wmf", builder.bytes())).has_value());
+}
+
+void PictureLoaderTest::extremeMetafileWindowsEndTheHelperCleanly_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    // Whether the helper draws a picture of the header's size, or refuses the file.
+    QTest::addColumn<bool>("drawn");
+
+    const auto file = [] { return MetafileBuilder().placeable(QRect(0, 0, 640, 480), 96); };
+    const auto rectangle = [](MetafileBuilder &records) {
+        return filledRectangle(records, {20, 20}, {300, 200});
+    };
+    QTest::newRow("zero extent") << rectangle(file().mapMode(8).windowExtent(0, 0)) << false;
+    QTest::newRow("zero height") << rectangle(file().mapMode(8).windowExtent(640, 0)) << false;
+    QTest::newRow("one unit, magnifying the drawing hundreds of times")
+        << rectangle(file().mapMode(8).windowExtent(1, 1)) << false;
+    QTest::newRow("minus one unit") << rectangle(file().mapMode(8).windowExtent(-1, -1)) << false;
+    QTest::newRow("largest extent, shrinking the drawing to a dot")
+        << rectangle(file().mapMode(8).windowExtent(32767, 32767)) << true;
+    QTest::newRow("most negative extent, widest pen")
+        << file()
+               .mapMode(8)
+               .windowExtent(-32768, -32768)
+               .blackPen(32767)
+               .solidBrush(Fill)
+               .rectangle({-32768, -32768}, {32767, 32767})
+               .bytes()
+        << true;
+    QTest::newRow("one-unit pen magnified hundreds of times")
+        << file()
+               .mapMode(8)
+               .windowExtent(1, 1)
+               .blackPen(1)
+               .hollowBrush()
+               .polyline({{0, 0}, {1, 1}, {0, 1}})
+               .bytes()
+        << true;
+}
+
+// A window of no size, or one that magnifies or shrinks the drawing hundreds of times: the helper
+// draws the picture or refuses the file quickly, and ends on its own, never by a crash or by the
+// loader's limits. It runs here without them, so that a crash or a long run shows.
+void PictureLoaderTest::extremeMetafileWindowsEndTheHelperCleanly()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, drawn);
+
+    const QString helper = Pictures::metafileHelperPath();
+    QVERIFY(!helper.isEmpty());
+    QProcess process;
+    process.start(helper, {write("extreme.wmf", bytes)});
+    QVERIFY(process.waitForFinished(int(Pictures::MetafileHelperTimeout.count())));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), drawn ? 0 : 1);
+    if (drawn) {
+        const std::optional<QImage> picture =
+            Pictures::decodeHelperRaster(process.readAllStandardOutput());
+        QVERIFY(picture.has_value());
+        QCOMPARE(picture->size(), QSize(640, 480));
+    }
 }
 
 QTEST_GUILESS_MAIN(PictureLoaderTest)

@@ -1,15 +1,18 @@
 // Run by tests/cups/print_through_cups.sh, which starts a CUPS server with a cups-pdf queue as the
-// default printer and tells where the printed files appear.
-#include "tst_mainwindow_support.h"
-#include "tst_print_support.h"
+// default printer and a second one for a user's own default, and tells where the printed files
+// appear.
+#include "support/MainWindowFixture.h"
+#include "support/PrintedPage.h"
 
-#include "app/GameSettings.h"
-#include "board/GamePrinter.h"
+#include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
-#include "board/SurfaceView.h"
+#include "board/print/GamePrinter.h"
+#include "board/widgets/SurfaceView.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -36,7 +39,7 @@ bool queueIsEmpty()
 
 } // namespace
 
-class PrintCupsTest : public QObject
+class PrintCupsTest : public MainWindowFixture
 {
     Q_OBJECT
 
@@ -49,6 +52,8 @@ private slots:
     void colourCopyComesOutOfTheDefaultPrinter();
     void windowPrintComesOutOfTheDefaultPrinter_data();
     void windowPrintComesOutOfTheDefaultPrinter();
+    void windowPrintComesOutOfTheUsersOwnDefaultPrinter_data();
+    void windowPrintComesOutOfTheUsersOwnDefaultPrinter();
 
 private:
     void print(bool colourCopy, int paper, int orientation);
@@ -56,9 +61,6 @@ private:
     void checkColour(QPointF onPage, QRgb expected, const QString &what);
 
     QDir m_output;
-    std::unique_ptr<TemporarySettingsStore> m_store;
-    GameSettings m_settings;
-    std::unique_ptr<MorvaneMain> m_main;
     QString m_printed;
     QImage m_sheet;
     QSizeF m_sheetSize;
@@ -74,11 +76,8 @@ void PrintCupsTest::initTestCase()
 
 void PrintCupsTest::init()
 {
-    m_store = std::make_unique<TemporarySettingsStore>();
-    m_settings = GameSettings{};
-    m_main = std::make_unique<MorvaneMain>(m_settings);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    freshStore();
+    startGame();
     QVERIFY(m_main->printer().hasPrinter());
     QCOMPARE(m_main->printer().printer().printerName(), qEnvironmentVariable("MORVANE_CUPS_QUEUE"));
 
@@ -88,8 +87,7 @@ void PrintCupsTest::init()
 
 void PrintCupsTest::cleanup()
 {
-    m_main.reset();
-    m_store.reset();
+    endGame();
     if (!m_printed.isEmpty())
         QFile::remove(m_printed);
     m_printed.clear();
@@ -189,6 +187,54 @@ void PrintCupsTest::windowPrintComesOutOfTheDefaultPrinter()
                     Palette::color(square.paletteIndex),
                     QStringLiteral("square %1, %2").arg(square.column).arg(square.row));
     }
+}
+
+void PrintCupsTest::windowPrintComesOutOfTheUsersOwnDefaultPrinter_data()
+{
+    // Environment variables that name the user's queue, and whether ~/.cups/lpoptions does.
+    QTest::addColumn<QStringList>("variables");
+    QTest::addColumn<bool>("lpoptions");
+
+    // Qt 6.4 alone finds no default printer in the first two.
+    QTest::newRow("PRINTER and lpoptions") << QStringList{QStringLiteral("PRINTER")} << true;
+    QTest::newRow("LPDEST and lpoptions") << QStringList{QStringLiteral("LPDEST")} << true;
+    QTest::newRow("lpoptions alone") << QStringList() << true;
+}
+
+// The user's queue is not the server's default: it is the default only through the row's
+// settings. CUPS reads those once in a process, so a child process of this program prints, with
+// the user's queue and its output folder as the ones to expect.
+void PrintCupsTest::windowPrintComesOutOfTheUsersOwnDefaultPrinter()
+{
+    QFETCH(QStringList, variables);
+    QFETCH(bool, lpoptions);
+
+    const QString queue = qEnvironmentVariable("MORVANE_CUPS_USER_QUEUE");
+    QVERIFY(!queue.isEmpty());
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    if (lpoptions) {
+        QVERIFY(QDir(home.path()).mkdir(QStringLiteral(".cups")));
+        QFile options(home.filePath(QStringLiteral(".cups/lpoptions")));
+        QVERIFY(options.open(QIODevice::WriteOnly));
+        options.write("Default " + queue.toUtf8() + "\n");
+    }
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("MORVANE_CUPS_QUEUE"), queue);
+    environment.insert(QStringLiteral("MORVANE_CUPS_OUTPUT"),
+                       qEnvironmentVariable("MORVANE_CUPS_USER_OUTPUT"));
+    for (const QString &variable : variables)
+        environment.insert(variable, queue);
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("windowPrintComesOutOfTheDefaultPrinter:A4 portrait")});
+    QVERIFY(child.waitForFinished(120000));
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+             child.readAll().constData());
 }
 
 QTEST_MAIN(PrintCupsTest)

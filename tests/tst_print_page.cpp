@@ -1,7 +1,7 @@
-#include "board/Palette.h"
-#include "board/Surface.h"
-#include "board/print/ColourCopyPage.h"
-#include "board/print/PageFit.h"
+#include "board/print/page/ColourCopyPage.h"
+#include "board/print/page/PageFit.h"
+#include "board/raster/Palette.h"
+#include "board/raster/Surface.h"
 #include "support/AsciiRaster.h"
 
 #include <QTest>

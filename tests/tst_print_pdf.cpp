@@ -1,11 +1,12 @@
-#include "tst_mainwindow_support.h"
-#include "tst_print_support.h"
+#include "support/MainWindowFixture.h"
+#include "support/PrintedPage.h"
 
-#include "app/GameSettings.h"
-#include "board/GamePrinter.h"
+#include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
-#include "board/SurfaceView.h"
+#include "board/StripProgress.h"
 #include "board/print/BoardPrint.h"
+#include "board/print/GamePrinter.h"
+#include "board/widgets/SurfaceView.h"
 
 #include <QFile>
 #include <QLabel>
@@ -21,8 +22,7 @@ const QString Preparing = QStringLiteral("印刷準備中");
 const QString Spooling = QStringLiteral("印刷スプール中");
 
 // A print whose printer counts as installed or not, as the test says, and that notes what the
-// window showed at each failure instead of asking: the label's text ("-" while it is hidden),
-// followed by " +persistent" while the board's persistence is on.
+// window showed at each failure instead of asking: the label's text ("-" while it is hidden).
 class NotingBoardPrint : public BoardPrint
 {
 public:
@@ -41,8 +41,6 @@ protected:
     {
         const QLabel &label = *m_window.controls().PrintLabel;
         QString seen = label.isVisible() ? label.text() : QStringLiteral("-");
-        if (m_window.boardSurface().AutoRedraw())
-            seen += QStringLiteral(" +persistent");
         failures << seen;
     }
 
@@ -108,7 +106,7 @@ QImage emptyStrip()
 
 } // namespace
 
-class PrintPdfTest : public QObject
+class PrintPdfTest : public MainWindowFixture
 {
     Q_OBJECT
 
@@ -128,7 +126,7 @@ private slots:
     void thePrintButtonTakesThePathTheTeacherChose();
 
 private:
-    BoardPrint::Display display() const
+    StripProgress progress() const
     {
         return {m_main->stripSurface(), *m_main->controls().PicMenseki,
                 *m_main->controls().PrintLabel};
@@ -138,9 +136,6 @@ private:
     QTemporaryDir m_dir;
     QString m_pdf;
     std::unique_ptr<GamePrinter> m_printer;
-    std::unique_ptr<TemporarySettingsStore> m_store;
-    GameSettings m_settings;
-    std::unique_ptr<MorvaneMain> m_main;
     QImage m_boardBefore;
     QImage m_stripBefore;
 };
@@ -154,11 +149,8 @@ void PrintPdfTest::init()
     m_printer->printer().setOutputFormat(QPrinter::PdfFormat);
     m_printer->printer().setOutputFileName(m_pdf);
 
-    m_store = std::make_unique<TemporarySettingsStore>();
-    m_settings = GameSettings{};
-    m_main = std::make_unique<MorvaneMain>(m_settings);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    freshStore();
+    startGame();
 
     KnownBoard::paint(m_main->boardSurface());
     m_main->refreshBoard();
@@ -171,8 +163,7 @@ void PrintPdfTest::init()
 
 void PrintPdfTest::cleanup()
 {
-    m_main.reset();
-    m_store.reset();
+    endGame();
     m_printer.reset();
     while (QGuiApplication::overrideCursor())
         QGuiApplication::restoreOverrideCursor();
@@ -183,7 +174,6 @@ void PrintPdfTest::checkTheWindowIsBackToNormal(bool stripEmptied)
     QVERIFY(!m_main->controls().PrintLabel->isVisible());
     QVERIFY(!QGuiApplication::overrideCursor());
     QVERIFY(m_main->boardSurface().image() == m_boardBefore);
-    QVERIFY(!m_main->boardSurface().AutoRedraw());
     QVERIFY(m_main->stripSurface().image() == (stripEmptied ? emptyStrip() : m_stripBefore));
 }
 
@@ -204,7 +194,8 @@ void PrintPdfTest::colourCopyPrintsTheWholeBoardInColour()
     QFETCH(int, orientation);
 
     NotingBoardPrint print(*m_printer, paper, orientation, *m_main, true);
-    print.colourCopy(m_main->boardSurface(), display());
+    StripProgress shown = progress();
+    print.colourCopy(m_main->boardSurface(), shown);
 
     QCOMPARE(print.failures, QStringList());
     checkTheWindowIsBackToNormal(true);
@@ -255,13 +246,14 @@ void PrintPdfTest::windowPrintPrintsTheWindowAsShown()
     if (afterColourCopy) {
         m_printer->printer().setOutputFileName(m_pdf + QStringLiteral(".colour.pdf"));
         NotingBoardPrint colourCopy(*m_printer, 12, 3 - orientation, *m_main, true);
-        colourCopy.colourCopy(m_main->boardSurface(), display());
+        StripProgress shown = progress();
+        colourCopy.colourCopy(m_main->boardSurface(), shown);
         QCOMPARE(colourCopy.failures, QStringList());
         m_printer->printer().setOutputFileName(m_pdf);
         m_stripBefore = emptyStrip();
     }
     NotingBoardPrint print(*m_printer, paper, orientation, *m_main, true);
-    print.windowPrint(m_main->boardSurface());
+    print.windowPrint();
 
     QCOMPARE(print.failures, QStringList());
     checkTheWindowIsBackToNormal(false);
@@ -299,7 +291,8 @@ void PrintPdfTest::colourCopyShowsItsProgressWhileItRuns()
 {
     StripWatcher watcher(*m_main->controls().PicMenseki, *m_main->controls().PrintLabel);
     NotingBoardPrint print(*m_printer, 9, PrintedPage::Landscape, *m_main, true);
-    print.colourCopy(m_main->boardSurface(), display());
+    StripProgress shown = progress();
+    print.colourCopy(m_main->boardSurface(), shown);
     QCOMPARE(print.failures, QStringList());
 
     QList<int> widths;
@@ -338,8 +331,8 @@ void PrintPdfTest::everyFailingStepIsReportedOnceAndTheRestStillRuns_data()
         << QStringList{Preparing, Preparing, Preparing, Preparing, Preparing, Spooling} << QSizeF();
     // Window print: paper, orientation, the image of the window.
     QTest::newRow("window print without a printer")
-        << false << false << 9 << PrintedPage::Portrait << true
-        << QStringList{"-", "-", "- +persistent"} << QSizeF();
+        << false << false << 9 << PrintedPage::Portrait << true << QStringList{"-", "-", "-"}
+        << QSizeF();
     QTest::newRow("colour copy on a paper with no such code")
         << true << true << 0 << PrintedPage::Landscape << true << QStringList{Preparing}
         << expectedPage(9, PrintedPage::Landscape);
@@ -350,8 +343,7 @@ void PrintPdfTest::everyFailingStepIsReportedOnceAndTheRestStillRuns_data()
         << true << true << 12 << PrintedPage::Portrait << false
         << QStringList{Preparing, Preparing, Spooling} << QSizeF();
     QTest::newRow("window print whose document cannot start")
-        << false << true << 12 << PrintedPage::Portrait << false << QStringList{"- +persistent"}
-        << QSizeF();
+        << false << true << 12 << PrintedPage::Portrait << false << QStringList{"-"} << QSizeF();
 }
 
 void PrintPdfTest::everyFailingStepIsReportedOnceAndTheRestStillRuns()
@@ -367,10 +359,11 @@ void PrintPdfTest::everyFailingStepIsReportedOnceAndTheRestStillRuns()
     if (!documentCanStart)
         m_printer->printer().setOutputFileName(m_dir.filePath(QStringLiteral("missing/x.pdf")));
     NotingBoardPrint print(*m_printer, paper, orientation, *m_main, installed);
+    StripProgress shown = progress();
     if (colourCopy)
-        print.colourCopy(m_main->boardSurface(), display());
+        print.colourCopy(m_main->boardSurface(), shown);
     else
-        print.windowPrint(m_main->boardSurface());
+        print.windowPrint();
 
     QCOMPARE(print.failures, failures);
     checkTheWindowIsBackToNormal(colourCopy);
@@ -383,7 +376,8 @@ void PrintPdfTest::theFailureMessageIsAnUntitledBoxWithOkOnly()
 {
     MessageBoxAnswerer boxes;
     UnplugedBoardPrint print(*m_printer, 9, PrintedPage::Portrait, *m_main);
-    print.colourCopy(m_main->boardSurface(), display());
+    StripProgress shown = progress();
+    print.colourCopy(m_main->boardSurface(), shown);
 
     // Over the hourglass of the running copy, the box shows the arrow.
     const QString box =

@@ -1,4 +1,4 @@
-#include "app/SettingsStore.h"
+#include "app/settings/SettingsStore.h"
 
 #include <QFile>
 #include <QSettings>
@@ -57,6 +57,7 @@ void SettingsStoreTest::emptyStoreGivesTheDefaults()
     QCOMPARE(settings.PaintColor[2], qint16(12));
     QCOMPARE(settings.Rate[0], 0.85F);
     QCOMPARE(settings.Rate[1], 0.75F);
+    QCOMPARE(settings.Zoom, qint16(100));
     QVERIFY(!QFile::exists(userFile())); // reading creates nothing
 }
 
@@ -74,6 +75,10 @@ void SettingsStoreTest::storedTextsAreConverted_data()
     QTest::newRow("rate 0.5") << QByteArray("RateYoko=0.5") << "RateYoko" << 0.5;
     QTest::newRow("rate 1e3") << QByteArray("RateTate=1e3") << "RateTate" << 1000.0;
     QTest::newRow("black as a default colour") << QByteArray("PaintColorLeft=0") << "Left" << 0.0;
+    QTest::newRow("Zoom 1.25") << QByteArray("Zoom=1.25") << "Zoom" << 125.0;
+    QTest::newRow("Zoom 1.5") << QByteArray("Zoom=1.5") << "Zoom" << 150.0;
+    QTest::newRow("Zoom 2") << QByteArray("Zoom=2") << "Zoom" << 200.0;
+    QTest::newRow("Zoom 1") << QByteArray("Zoom=1") << "Zoom" << 100.0;
 }
 
 static double fieldValue(const GameSettings &settings, const QString &field)
@@ -96,6 +101,8 @@ static double fieldValue(const GameSettings &settings, const QString &field)
         return settings.PaintColor[2];
     if (field == "CanSearchButton")
         return settings.CanSearchButton;
+    if (field == "Zoom")
+        return settings.Zoom;
     return -999;
 }
 
@@ -127,6 +134,14 @@ void SettingsStoreTest::badTextsFallBackToTheDefaultWithAWarning_data()
     QTest::newRow("colour above the palette")
         << QByteArray("PaintColorLeft=16") << "Left" << 9.0 << "16";
     QTest::newRow("negative colour") << QByteArray("PaintColorRight=-1") << "Right" << 12.0 << "-1";
+    // The size is a factor: percent, a comma, or a factor that is not one of the four is not.
+    QTest::newRow("Zoom in percent") << QByteArray("Zoom=150") << "Zoom" << 100.0 << "150";
+    QTest::newRow("Zoom with a percent sign")
+        << QByteArray("Zoom=150%") << "Zoom" << 100.0 << "150%";
+    QTest::newRow("Zoom with a comma") << QByteArray("Zoom=1,5") << "Zoom" << 100.0 << "1,5";
+    QTest::newRow("Zoom 3") << QByteArray("Zoom=3") << "Zoom" << 100.0 << "3";
+    QTest::newRow("Zoom 0") << QByteArray("Zoom=0") << "Zoom" << 100.0 << "0";
+    QTest::newRow("Zoom empty") << QByteArray("Zoom=") << "Zoom" << 100.0 << "";
 }
 
 void SettingsStoreTest::badTextsFallBackToTheDefaultWithAWarning()
@@ -146,18 +161,17 @@ void SettingsStoreTest::badTextsFallBackToTheDefaultWithAWarning()
 
 void SettingsStoreTest::savedValuesAreReadBack()
 {
-    SettingsStore::Snapshot saved;
+    GameSettings saved;
     saved.CanSearchButton = false;
     saved.CanSelectButton = true;
     saved.CanColorChange = false;
     saved.CanOpenFile = true;
     saved.PrintModeFlag = true;
     saved.ScreenModeFlag = true;
-    saved.ThickLines = true;
-    saved.RateYoko = 0.5F;
-    saved.RateTate = 1.0F / 3.0F;
-    saved.PaintColorLeft = 3;
-    saved.PaintColorRight = 15;
+    saved.LineWidth = 2;
+    saved.Rate = {0.5F, 1.0F / 3.0F};
+    saved.PaintColor = {0, 3, 15};
+    saved.Zoom = 150;
     QVERIFY(SettingsStore::write(saved));
 
     GameSettings settings;
@@ -173,16 +187,22 @@ void SettingsStoreTest::savedValuesAreReadBack()
     QCOMPARE(settings.Rate[1], 0.3333333F);
     QCOMPARE(settings.PaintColor[1], qint16(3));
     QCOMPARE(settings.PaintColor[2], qint16(15));
+    QCOMPARE(settings.Zoom, qint16(150));
 }
 
 void SettingsStoreTest::saveWritesTheTextForms()
 {
-    SettingsStore::Snapshot saved; // every box clear
-    saved.RateYoko = 0.5F;
-    saved.RateTate = 1.5F;
-    saved.PaintColorLeft = 9;
-    saved.PaintColorRight = 12;
+    GameSettings saved; // every switch off
+    saved.LineWidth = 1;
+    saved.Rate = {0.5F, 1.5F};
+    saved.PaintColor = {0, 9, 12};
+    saved.Zoom = 125;
     QVERIFY(SettingsStore::write(saved));
+
+    QFile raw(userFile());
+    QVERIFY(raw.open(QIODevice::ReadOnly));
+    // The size is written after the eleven keys.
+    QCOMPARE(raw.readAll().trimmed().split('\n').last(), QByteArray("Zoom=1.25"));
 
     QSettings file(userFile(), QSettings::IniFormat);
     file.beginGroup("Setting");
@@ -194,7 +214,8 @@ void SettingsStoreTest::saveWritesTheTextForms()
     QCOMPARE(file.value("RateTate").toString(), QString("1.5"));
     QCOMPARE(file.value("PaintColorLeft").toString(), QString("9"));
     QCOMPARE(file.value("PaintColorRight").toString(), QString("12"));
-    QCOMPARE(file.childKeys().size(), 11);
+    QCOMPARE(file.value("Zoom").toString(), QString("1.25"));
+    QCOMPARE(file.childKeys().size(), 12);
     QVERIFY(!file.contains("PaperSize") && !file.contains("Orientation"));
 }
 
@@ -203,7 +224,7 @@ void SettingsStoreTest::saveWritesTheTextForms()
 void SettingsStoreTest::saveThatCannotReachTheDiskReportsFailure()
 {
     writeRaw(m_user->path() + "/Morvane", "not a folder");
-    QVERIFY(!SettingsStore::write(SettingsStore::Snapshot{}));
+    QVERIFY(!SettingsStore::write(GameSettings{}));
 }
 
 void SettingsStoreTest::systemWideFileGivesDefaultsThatTheUserOverrides()

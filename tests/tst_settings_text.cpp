@@ -1,5 +1,5 @@
-#include "app/SettingsKeys.h"
-#include "app/SettingsText.h"
+#include "app/settings/SettingsTable.h"
+#include "app/settings/SettingsText.h"
 
 #include <QTest>
 
@@ -24,6 +24,8 @@ private slots:
     void typedRates();
     void generalNumberForm_data();
     void generalNumberForm();
+    void zoomFactors_data();
+    void zoomFactors();
     void everyDefaultConverts();
 };
 
@@ -100,6 +102,9 @@ void SettingsTextTest::singles_data()
     QTest::newRow("1e3") << "1e3" << true << 1000.0F;
     QTest::newRow(".5") << ".5" << true << 0.5F;
     QTest::newRow("-0.25") << "-0.25" << true << -0.25F;
+    QTest::newRow("leading plus") << "+0.5" << true << 0.5F;
+    QTest::newRow("far beyond double range") << "1e400" << false << 0.0F;
+    QTest::newRow("tiny is zero") << "-1e-400" << true << 0.0F;
     QTest::newRow("abc") << "abc" << false << 0.0F;
     QTest::newRow("comma is not the point") << "0,85" << false << 0.0F;
     QTest::newRow("nan") << "nan" << false << 0.0F;
@@ -137,6 +142,10 @@ void SettingsTextTest::typedRates_data()
     QTest::newRow("too large is clamped") << "1e400" << FLT_MAX;
     QTest::newRow("too small is clamped") << "-1e400" << -FLT_MAX;
     QTest::newRow("tiny is zero") << "1e-400" << 0.0F;
+    QTest::newRow("plus sign") << "+0.25" << 0.25F;
+    QTest::newRow("many digits, small exponent") << "123456e-400" << 0.0F;
+    QTest::newRow("small mantissa, large exponent") << "0.0001e400" << FLT_MAX;
+    QTest::newRow("exponent beyond any integer") << "1e99999999999999999999" << FLT_MAX;
 }
 
 void SettingsTextTest::typedRates()
@@ -171,11 +180,39 @@ void SettingsTextTest::generalNumberForm()
     QCOMPARE(readSingle(text).value_or(-99.0F), value);
 }
 
+void SettingsTextTest::zoomFactors_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("size"); // percent; -1 for none
+    QTest::addColumn<QString>("written");
+    QTest::newRow("1") << "1" << 100 << "1";
+    QTest::newRow("1.25") << "1.25" << 125 << "1.25";
+    QTest::newRow("1.5") << "1.5" << 150 << "1.5";
+    QTest::newRow("2") << "2" << 200 << "2";
+    QTest::newRow("read as a rate: zeros, blanks, sign") << " +1.50 " << 150 << "1.5";
+    QTest::newRow("read as a rate: exponent") << "125e-2" << 125 << "1.25";
+    QTest::newRow("between two sizes") << "1.3" << -1 << "";
+    QTest::newRow("just above a size") << "1.2500001" << -1 << "";
+    QTest::newRow("below the smallest") << "0.5" << -1 << "";
+    QTest::newRow("negative") << "-2" << -1 << "";
+}
+
+void SettingsTextTest::zoomFactors()
+{
+    QFETCH(QString, text);
+    QFETCH(int, size);
+    QFETCH(QString, written);
+    const auto read = readZoom(text);
+    QCOMPARE(read.value_or(-1), size);
+    if (read)
+        QCOMPARE(zoomText(*read), written);
+}
+
 void SettingsTextTest::everyDefaultConverts()
 {
     GameSettings settings;
     for (const SettingKey &key : settingKeys())
-        QVERIFY2(key.store(settings, QString::fromLatin1(key.defaultText)), key.key);
+        QVERIFY2(key.read(settings, QString::fromLatin1(key.defaultText)), key.key);
     QCOMPARE(settings.CanSearchButton, true);
     QCOMPARE(settings.CanSelectButton, true);
     QCOMPARE(settings.CanColorChange, true);

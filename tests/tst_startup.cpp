@@ -1,19 +1,24 @@
-#include "tst_mainwindow_support.h"
+#include "support/TemporarySettingsStore.h"
 
-#include "app/DisplayCheck.h"
-#include "app/DisplayText.h"
 #include "app/Module1.h"
 #include "app/QtTranslations.h"
+#include "app/core/DisplayCheck.h"
+#include "app/core/DisplayText.h"
 #include "board/MorvaneMain.h"
 #include "help/frmSplash.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QProcess>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
+
+#include <algorithm>
 
 class StartUpTest : public QObject
 {
@@ -25,6 +30,7 @@ private slots:
     void standardDialogsSpeakJapanese();
     void splashHoldsUntilTheClockHasMovedTwoSeconds();
     void withoutADisplayTheGameSaysSoInOneLine();
+    void sizeThatIsNotOneIsReportedOnceAsAnyKey();
 };
 
 void StartUpTest::carriageReturnsBecomeLineBreaks_data()
@@ -103,6 +109,39 @@ void StartUpTest::withoutADisplayTheGameSaysSoInOneLine()
     const QString said = QString::fromLocal8Bit(game.readAllStandardError());
     QCOMPARE(said.count(QLatin1Char('\n')), 1);
     QVERIFY2(said.contains(QLatin1String("xvfb-run")), qPrintable(said));
+}
+
+// The size is read twice, before the application object exists and with the other keys; only the
+// second reading reports a bad text.
+void StartUpTest::sizeThatIsNotOneIsReportedOnceAsAnyKey()
+{
+    QTemporaryDir home;
+    QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Morvane")));
+    QFile store(home.filePath(QStringLiteral("Morvane/Morvane.ini")));
+    QVERIFY(store.open(QIODevice::WriteOnly));
+    store.write("[Setting]\nLineWidth=thick\nZoom=150%\n");
+    store.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    QProcess game;
+    game.setProcessEnvironment(environment);
+    game.setReadChannel(QProcess::StandardError);
+    game.start(QStringLiteral(MORVANE_EXECUTABLE), {});
+
+    // LineWidth comes before Zoom in the same reading, when the main window loads.
+    QByteArray said;
+    while (!said.contains("LineWidth")) {
+        QVERIFY2(game.waitForReadyRead(30000), said.constData());
+        said += game.readAllStandardError();
+    }
+    game.terminate();
+    QVERIFY(game.waitForFinished(30000));
+    said += game.readAllStandardError();
+    const QList<QByteArray> lines = said.split('\n');
+    QCOMPARE(std::count_if(lines.begin(), lines.end(),
+                           [](const QByteArray &line) { return line.contains("Zoom"); }),
+             1);
+    QVERIFY2(said.contains("\"150%\""), said.constData());
 }
 
 QTEST_MAIN(StartUpTest)

@@ -1,7 +1,7 @@
-#include "board/FloodFill.h"
-#include "board/LineRaster.h"
-#include "board/Palette.h"
-#include "board/Surface.h"
+#include "board/raster/FloodFill.h"
+#include "board/raster/LineRaster.h"
+#include "board/raster/Palette.h"
+#include "board/raster/Surface.h"
 #include "support/AsciiRaster.h"
 
 #include <QTest>

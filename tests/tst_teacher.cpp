@@ -1,12 +1,14 @@
-#include "app/Fonts.h"
-#include "app/GameSettings.h"
-#include "board/ColorStep.h"
-#include "board/ColorSwatch.h"
-#include "board/GamePrinter.h"
-#include "board/Palette.h"
+#include "app/settings/GameSettings.h"
+#include "app/widgets/Fonts.h"
+#include "board/print/GamePrinter.h"
+#include "board/raster/ColorStep.h"
+#include "board/raster/Palette.h"
+#include "board/widgets/ColorSwatch.h"
+#include "support/RecordedSwitches.h"
 #include "support/UserInput.h"
 #include "teacher/PressableLabel.h"
 #include "teacher/Teacher.h"
+#include "teacher/ZoomChoice.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -39,6 +41,7 @@ GameSettings loadedSettings()
     settings.LineWidth = 1;
     settings.PaperSize = 9;
     settings.Orientation = 1;
+    settings.Zoom = 100;
     return settings;
 }
 
@@ -87,6 +90,7 @@ private:
     QTemporaryDir m_store;
     GameSettings m_settings;
     std::unique_ptr<GamePrinter> m_printer;
+    RecordedSwitches m_switches;
     std::unique_ptr<Teacher> m_dialog;
 };
 
@@ -103,7 +107,8 @@ void TestTeacher::initTestCase()
 void TestTeacher::init()
 {
     m_settings = loadedSettings();
-    m_dialog = std::make_unique<Teacher>(m_settings, *m_printer);
+    m_switches = RecordedSwitches();
+    m_dialog = std::make_unique<Teacher>(m_settings, *m_printer, m_switches);
     m_dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
 }
@@ -118,27 +123,27 @@ void TestTeacher::checkBoxReactsToStateChangesOnly_data()
 {
     QTest::addColumn<int>("box");
     QTest::addColumn<bool>("byClick");
-    QTest::addColumn<QByteArray>("signal"); // empty: the box emits nothing
-    QTest::addColumn<QByteArray>("field");  // what else follows the box
+    QTest::addColumn<bool>("actsOnTheWindow"); // tells the main window when it changes
+    QTest::addColumn<QByteArray>("field");     // what else follows the box
 
     const struct
     {
         int box;
-        QByteArray signal;
+        bool actsOnTheWindow;
         QByteArray field;
     } boxes[] = {
-        {1, SIGNAL(searchAllowedChanged(bool)), {}},
-        {2, SIGNAL(patternChoiceAllowedChanged(bool)), {}},
-        {3, {}, "isColorChangeAllowed"},
-        {4, SIGNAL(fileOpenAllowedChanged(bool)), {}},
-        {5, {}, "PrintModeFlag"},
-        {6, SIGNAL(screenModeChanged(bool)), {}},
-        {7, {}, "LineWidth"},
+        {1, true, {}},
+        {2, true, {}},
+        {3, false, "ColorChange"},
+        {4, true, {}},
+        {5, false, "PrintModeFlag"},
+        {6, true, {}},
+        {7, false, "LineWidth"},
     };
     for (const auto &entry : boxes) {
         for (bool byClick : {true, false})
             QTest::addRow("Check%d by %s", entry.box, byClick ? "click" : "code")
-                << entry.box << byClick << entry.signal << entry.field;
+                << entry.box << byClick << entry.actsOnTheWindow << entry.field;
     }
 }
 
@@ -146,33 +151,24 @@ void TestTeacher::checkBoxReactsToStateChangesOnly()
 {
     QFETCH(int, box);
     QFETCH(bool, byClick);
-    QFETCH(QByteArray, signal);
+    QFETCH(bool, actsOnTheWindow);
     QFETCH(QByteArray, field);
 
-    std::map<QByteArray, std::unique_ptr<QSignalSpy>> spies;
-    for (const char *name :
-         {SIGNAL(searchAllowedChanged(bool)), SIGNAL(patternChoiceAllowedChanged(bool)),
-          SIGNAL(fileOpenAllowedChanged(bool)), SIGNAL(screenModeChanged(bool)),
-          SIGNAL(returned())})
-        spies[name] = std::make_unique<QSignalSpy>(m_dialog.get(), name);
-    const auto checkSignals = [&](int expectedCount, bool ticked) {
-        for (const auto &[name, spy] : spies) {
-            QCOMPARE(spy->count(), name == signal ? expectedCount : 0);
-            if (name == signal)
-                QCOMPARE(spy->last().at(0).toBool(), ticked);
-        }
-    };
-
-    int changes = 0;
+    const auto which = static_cast<Switch>(box);
+    QSignalSpy returned(m_dialog.get(), &Teacher::returned);
+    QList<QPair<Switch, bool>> told; // what the main window should have been told so far
     for (bool ticked : {true, false}) {
         if (byClick)
             click(m_dialog->controls().Check[static_cast<size_t>(box)]);
         else
-            m_dialog->setCheck(box, ticked);
-        ++changes;
-        QCOMPARE(m_dialog->isChecked(box), ticked);
-        checkSignals(changes, ticked);
-        QCOMPARE(m_dialog->isColorChangeAllowed(), field == "isColorChangeAllowed" && ticked);
+            m_dialog->setCheck(which, ticked);
+        if (byClick) // a click ticks a clear box and clears a ticked one
+            QCOMPARE(m_dialog->isChecked(which), ticked);
+        if (actsOnTheWindow)
+            told.append({which, ticked});
+        QCOMPARE(m_switches.changes, told);
+        QCOMPARE(returned.count(), 0);
+        QCOMPARE(m_dialog->isChecked(Switch::ColorChange), field == "ColorChange" && ticked);
         QCOMPARE(m_settings.PrintModeFlag, field == "PrintModeFlag" && ticked);
         QCOMPARE(m_settings.LineWidth, field == "LineWidth" && ticked ? 2 : 1);
 
@@ -180,8 +176,8 @@ void TestTeacher::checkBoxReactsToStateChangesOnly()
         const GameSettings reacted = m_settings;
         m_settings.PrintModeFlag = !ticked;
         m_settings.LineWidth = 5;
-        m_dialog->setCheck(box, ticked);
-        checkSignals(changes, ticked);
+        m_dialog->setCheck(which, ticked);
+        QCOMPARE(m_switches.changes, told);
         QCOMPARE(m_settings.PrintModeFlag, !ticked);
         QCOMPARE(m_settings.LineWidth, qint16(5));
         m_settings = reacted;
@@ -219,7 +215,7 @@ void TestTeacher::defaultColourStepsBySwatchAndLabel()
     m_settings.PaintColor = {0, qint16(left), qint16(right)};
     const GameSettings before = m_settings;
     // The dialog's swatches step whatever Check3 says; it governs the main window's only.
-    QVERIFY(!m_dialog->isColorChangeAllowed());
+    QVERIFY(!m_dialog->isChecked(Switch::ColorChange));
 
     const auto i = static_cast<size_t>(side);
     const auto other = static_cast<size_t>(3 - side);
@@ -248,13 +244,20 @@ void TestTeacher::creationShowsRatesAndColours_data()
     QTest::addColumn<QString>("tateText");
     QTest::addColumn<int>("left");
     QTest::addColumn<int>("right");
+    QTest::addColumn<int>("zoom"); // the stored size, its option's index and the size in effect
+    QTest::addColumn<int>("zoomOption");
+    QTest::addColumn<int>("inEffect");
+    QTest::addColumn<QString>("now");
 
     QTest::newRow("defaults") << 0.85f << 0.75f << "0.85"
-                              << "0.75" << 9 << 12;
-    QTest::newRow("a half is not the list's 0.50") << 0.5f << 0.95f << "0.5"
-                                                   << "0.95" << 1 << 15;
-    QTest::newRow("beyond the list") << 0.0f << 1.0f / 3.0f << "0"
-                                     << "0.3333333" << 0 << 2;
+                              << "0.75" << 9 << 12 << 100 << 0 << 100 << "いまは 100% です。";
+    QTest::newRow("a half is not the list's 0.50")
+        << 0.5f << 0.95f << "0.5"
+        << "0.95" << 1 << 15 << 200 << 3 << 200 << "いまは 200% です。";
+    // The size chosen did not fit the screen at this start.
+    QTest::newRow("beyond the list")
+        << 0.0f << 1.0f / 3.0f << "0"
+        << "0.3333333" << 0 << 2 << 150 << 2 << 125 << "いまは画面に入る 125% です。";
 }
 
 void TestTeacher::creationShowsRatesAndColours()
@@ -265,11 +268,17 @@ void TestTeacher::creationShowsRatesAndColours()
     QFETCH(QString, tateText);
     QFETCH(int, left);
     QFETCH(int, right);
+    QFETCH(int, zoom);
+    QFETCH(int, zoomOption);
+    QFETCH(int, inEffect);
+    QFETCH(QString, now);
 
     GameSettings settings = loadedSettings();
     settings.Rate = {yoko, tate};
     settings.PaintColor = {0, qint16(left), qint16(right)};
-    const Teacher dialog(settings, *m_printer);
+    settings.Zoom = qint16(zoom);
+    settings.ZoomInEffect = qint16(inEffect);
+    const Teacher dialog(settings, *m_printer, m_switches);
 
     const TeacherControls &ui = dialog.controls();
     QCOMPARE(ui.RateCombo[0]->currentText(), yokoText);
@@ -279,6 +288,10 @@ void TestTeacher::creationShowsRatesAndColours()
     QCOMPARE(settings.Rate[1], tateText.toFloat());
     QCOMPARE(ui.IndicateSet[1]->BackColor(), Palette::color(left));
     QCOMPARE(ui.IndicateSet[2]->BackColor(), Palette::color(right));
+    QVERIFY(ui.FrameZoom->options()[static_cast<size_t>(zoomOption)]->isChecked());
+    QCOMPARE(settings.Zoom, qint16(zoom));
+    QCOMPARE(ui.FrameZoom->note()->text(),
+             QStringLiteral("次に起動したときから変わります。") + now);
 }
 
 void TestTeacher::rateFollowsTheBoxText_data()
@@ -439,6 +452,7 @@ void TestTeacher::labelsShowTheirWholeText_data()
         QTest::newRow(name) << QString::fromLatin1(name) << 1;
     QTest::newRow("first credits") << "Label2" << 2;
     QTest::newRow("second credits") << "Label3" << 2;
+    QTest::newRow("when the size acts") << "ZoomNote" << 1;
 }
 
 void TestTeacher::labelsShowTheirWholeText()

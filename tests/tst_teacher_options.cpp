@@ -1,4 +1,4 @@
-#include "teacher/PrinterOptions.h"
+#include "app/settings/PrinterOptions.h"
 
 #include <QTest>
 

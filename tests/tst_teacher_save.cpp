@@ -1,9 +1,12 @@
-#include "app/GameSettings.h"
-#include "app/SettingsStore.h"
-#include "board/ColorSwatch.h"
-#include "board/GamePrinter.h"
+#include "app/settings/GameSettings.h"
+#include "app/settings/SettingsStore.h"
+#include "board/print/GamePrinter.h"
+#include "board/widgets/ColorSwatch.h"
+#include "support/DialogScript.h"
+#include "support/RecordedSwitches.h"
 #include "support/UserInput.h"
 #include "teacher/Teacher.h"
+#include "teacher/ZoomChoice.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,6 +15,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,7 +31,7 @@ using UserInput::replaceText;
 const QStringList SavedKeys{
     "CanSearchButton", "CanSelectButton", "CanColorChange",  "CanOpenFile",
     "PrintModeFlag",   "ScreenModeFlag",  "LineWidth",       "RateYoko",
-    "RateTate",        "PaintColorLeft",  "PaintColorRight",
+    "RateTate",        "PaintColorLeft",  "PaintColorRight", "Zoom",
 };
 
 void clickBox(QWidget *box)
@@ -58,6 +62,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_store;
     GameSettings m_settings;
     std::unique_ptr<GamePrinter> m_printer;
+    RecordedSwitches m_switches;
     std::unique_ptr<Teacher> m_dialog;
 };
 
@@ -79,14 +84,14 @@ void TestTeacherSave::startGame()
 {
     m_settings = GameSettings{};
     SettingsStore::read(m_settings);
-    m_dialog = std::make_unique<Teacher>(m_settings, *m_printer);
-    m_dialog->setCheck(1, m_settings.CanSearchButton);
-    m_dialog->setCheck(2, m_settings.CanSelectButton);
-    m_dialog->setCheck(3, m_settings.CanColorChange);
-    m_dialog->setCheck(4, m_settings.CanOpenFile);
-    m_dialog->setCheck(5, m_settings.PrintModeFlag);
-    m_dialog->setCheck(6, m_settings.ScreenModeFlag);
-    m_dialog->setCheck(7, m_settings.LineWidth != 1);
+    m_dialog = std::make_unique<Teacher>(m_settings, *m_printer, m_switches);
+    m_dialog->setCheck(Switch::Search, m_settings.CanSearchButton);
+    m_dialog->setCheck(Switch::PatternChoice, m_settings.CanSelectButton);
+    m_dialog->setCheck(Switch::ColorChange, m_settings.CanColorChange);
+    m_dialog->setCheck(Switch::FileOpen, m_settings.CanOpenFile);
+    m_dialog->setCheck(Switch::ColourPrint, m_settings.PrintModeFlag);
+    m_dialog->setCheck(Switch::FullScreen, m_settings.ScreenModeFlag);
+    m_dialog->setCheck(Switch::ThickLines, m_settings.LineWidth != 1);
     m_dialog->show();
 }
 
@@ -102,31 +107,39 @@ void TestTeacherSave::saveWritesWhatTheDialogShows_data()
     QTest::addColumn<QString>("yokoTyped"); // empty: left as loaded
     QTest::addColumn<QString>("tateTyped");
     QTest::addColumn<int>("leftSwatchClicks");
+    QTest::addColumn<int>("sizeClicked");     // an option of the game's size; -1 for none
     QTest::addColumn<QStringList>("written"); // in the order of SavedKeys
 
     QTest::newRow("defaults as loaded")
-        << QByteArray() << QList<int>{} << QString() << QString() << 0
-        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0.85", "0.75", "9", "12"};
+        << QByteArray() << QList<int>{} << QString() << QString() << 0 << -1
+        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0.85", "0.75", "9", "12", "1"};
     QTest::newRow("every box clear")
-        << QByteArray() << QList<int>{1, 2, 3, 4} << QString() << QString() << 0
-        << QStringList{"0", "0", "0", "0", "0", "0", "1", "0.85", "0.75", "9", "12"};
+        << QByteArray() << QList<int>{1, 2, 3, 4} << QString() << QString() << 0 << -1
+        << QStringList{"0", "0", "0", "0", "0", "0", "1", "0.85", "0.75", "9", "12", "1"};
     QTest::newRow("every box ticked")
-        << QByteArray() << QList<int>{5, 6, 7} << QString() << QString() << 0
-        << QStringList{"-1", "-1", "-1", "-1", "-1", "-1", "2", "0.85", "0.75", "9", "12"};
+        << QByteArray() << QList<int>{5, 6, 7} << QString() << QString() << 0 << -1
+        << QStringList{"-1", "-1", "-1", "-1", "-1", "-1", "2", "0.85", "0.75", "9", "12", "1"};
     QTest::newRow("typed rates") << QByteArray() << QList<int>{} << "0.5"
-                                 << "1.5" << 0 << QStringList{"-1", "-1",  "-1",  "-1", "0", "0",
-                                                              "1",  "0.5", "1.5", "9",  "12"};
+                                 << "1.5" << 0 << -1
+                                 << QStringList{"-1", "-1",  "-1",  "-1", "0",  "0",
+                                                "1",  "0.5", "1.5", "9",  "12", "1"};
     QTest::newRow("rate that is not a number")
         << QByteArray() << QList<int>{} << "abc"
-        << "0.600" << 0
-        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0", "0.6", "9", "12"};
+        << "0.600" << 0 << -1
+        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0", "0.6", "9", "12", "1"};
     QTest::newRow("left colour stepped past the right one")
-        << QByteArray() << QList<int>{2} << QString() << QString() << 3
-        << QStringList{"-1", "0", "-1", "-1", "0", "0", "1", "0.85", "0.75", "13", "12"};
+        << QByteArray() << QList<int>{2} << QString() << QString() << 3 << -1
+        << QStringList{"-1", "0", "-1", "-1", "0", "0", "1", "0.85", "0.75", "13", "12", "1"};
     QTest::newRow("thin lines saved over a system-wide thick")
         << QByteArray("[Setting]\nLineWidth=2\nCanOpenFile=0\n") << QList<int>{7} << QString()
-        << QString() << 0
-        << QStringList{"-1", "-1", "-1", "0", "0", "0", "1", "0.85", "0.75", "9", "12"};
+        << QString() << 0 << -1
+        << QStringList{"-1", "-1", "-1", "0", "0", "0", "1", "0.85", "0.75", "9", "12", "1"};
+    QTest::newRow("size for the projector")
+        << QByteArray() << QList<int>{} << QString() << QString() << 0 << 3
+        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0.85", "0.75", "9", "12", "2"};
+    QTest::newRow("the layout's size over a system-wide 1.5")
+        << QByteArray("[Setting]\nZoom=1.5\n") << QList<int>{} << QString() << QString() << 0 << 0
+        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0.85", "0.75", "9", "12", "1"};
 }
 
 void TestTeacherSave::saveWritesWhatTheDialogShows()
@@ -136,6 +149,7 @@ void TestTeacherSave::saveWritesWhatTheDialogShows()
     QFETCH(QString, yokoTyped);
     QFETCH(QString, tateTyped);
     QFETCH(int, leftSwatchClicks);
+    QFETCH(int, sizeClicked);
     QFETCH(QStringList, written);
 
     if (!systemWide.isEmpty()) {
@@ -153,6 +167,8 @@ void TestTeacherSave::saveWritesWhatTheDialogShows()
         replaceText(m_dialog->controls().RateCombo[1], tateTyped);
     for (int i = 0; i < leftSwatchClicks; ++i)
         QTest::mouseClick(m_dialog->controls().IndicateSet[1], Qt::LeftButton);
+    if (sizeClicked >= 0)
+        clickBox(m_dialog->controls().FrameZoom->options()[static_cast<size_t>(sizeClicked)]);
     m_dialog->selectPaperOption(0);
     m_dialog->selectOrientationOption(1);
     save();
@@ -175,17 +191,18 @@ void TestTeacherSave::saveWritesWhatTheDialogShows()
     }
 
     // The next start reads back what the dialog showed.
-    std::array<bool, 8> ticked{};
-    for (int box = 1; box <= Teacher::CheckCount; ++box)
-        ticked[static_cast<size_t>(box)] = m_dialog->isChecked(box);
+    std::array<bool, SwitchCount + 1> ticked{};
+    for (int box = 1; box <= SwitchCount; ++box)
+        ticked[static_cast<size_t>(box)] = m_dialog->isChecked(static_cast<Switch>(box));
     const GameSettings saved = m_settings;
     startGame();
-    for (int box = 1; box <= Teacher::CheckCount; ++box)
-        QCOMPARE(m_dialog->isChecked(box), ticked[static_cast<size_t>(box)]);
+    for (int box = 1; box <= SwitchCount; ++box)
+        QCOMPARE(m_dialog->isChecked(static_cast<Switch>(box)), ticked[static_cast<size_t>(box)]);
     QCOMPARE(m_settings.Rate, saved.Rate);
     QCOMPARE(m_settings.PaintColor, saved.PaintColor);
     QCOMPARE(m_settings.LineWidth, saved.LineWidth);
     QCOMPARE(m_settings.PrintModeFlag, saved.PrintModeFlag);
+    QCOMPARE(m_settings.Zoom, saved.Zoom);
 }
 
 void TestTeacherSave::failedSaveSaysSoOnceAndKeepsTheGameGoing()
@@ -201,16 +218,12 @@ void TestTeacherSave::failedSaveSaysSoOnceAndKeepsTheGameGoing()
     const GameSettings before = m_settings;
 
     QStringList messages;
-    QTimer answer;
-    connect(&answer, &QTimer::timeout, this, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            messages << box->text();
-            QTest::keyClick(box, Qt::Key_Enter);
-        }
+    DialogScript script;
+    script.everyTime<QMessageBox>([&messages](QMessageBox &box) {
+        messages << box.text();
+        QTest::keyClick(&box, Qt::Key_Enter);
     });
-    answer.start(0);
     save();
-    answer.stop();
 
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages[0].startsWith(QStringLiteral("設定を保存できませんでした。")),
@@ -218,7 +231,7 @@ void TestTeacherSave::failedSaveSaysSoOnceAndKeepsTheGameGoing()
     QVERIFY(m_dialog->isVisible());
     QCOMPARE(m_settings.Rate, before.Rate);
     QCOMPARE(m_settings.LineWidth, qint16(2));
-    QVERIFY(m_dialog->isChecked(7));
+    QVERIFY(m_dialog->isChecked(Switch::ThickLines));
 }
 
 QTEST_MAIN(TestTeacherSave)

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev libcups2-dev
     fonts-ipafont fonts-liberation
     # libwmf's link line names these libraries, but its -dev package does not depend on them all.
     libwmf-dev libexpat1-dev libjpeg-dev libpng-dev zlib1g-dev libfreetype-dev libx11-dev
@@ -13,7 +13,8 @@ packages=(
     xvfb xauth x11-utils xdotool
 )
 if [ "${1:-}" = "--test" ]; then
-    packages+=(cups printer-driver-cups-pdf poppler-utils clang clang-tidy clang-format
+    # sudo: the CUPS test starts its scheduler through it when not run as root.
+    packages+=(cups printer-driver-cups-pdf poppler-utils sudo clang clang-tidy clang-format
                libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
 fi
 

@@ -1,11 +1,15 @@
 #include "board/print/BoardPrint.h"
 
-#include "board/GamePrinter.h"
+#include "board/print/GamePrinter.h"
+#include "board/print/PrintProgress.h"
+#include "board/print/page/ColourCopyPage.h"
+#include "board/print/page/PageFit.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPainter>
+#include <QWidget>
 
 namespace {
 
@@ -69,4 +73,57 @@ bool BoardPrint::setColourMode()
 QRect BoardPrint::printableArea() const
 {
     return {QPoint(0, 0), m_printer.printer().pageRect(QPrinter::DevicePixel).size().toSize()};
+}
+
+void BoardPrint::colourCopy(const Surface &board, PrintProgress &progress)
+{
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    progress.showStatus(QStringLiteral("印刷準備中"));
+    progress.clearBar();
+
+    step(setColourMode());
+    setPaper();
+    QPainter painter;
+    step(openPage(painter));
+
+    // The page collects the plots; it goes to the printer as one image when the document ends.
+    // Without an open document the very first plot fails, and the plotting stops there.
+    ColourCopyPage page(board);
+    if (painter.isActive()) {
+        while (!page.isComplete())
+            progress.growBar(page.plotColumn());
+    } else {
+        reportFailure();
+    }
+
+    progress.showStatus(QStringLiteral("印刷スプール中"));
+    if (painter.isActive()) {
+        // The page's 1280 x 960 units span the printable area. Scaling the image rather than the
+        // painter's window matters: Qt keeps a window set on a printer for its next document.
+        painter.drawImage(printableArea(), page.image());
+        step(painter.end());
+    } else {
+        reportFailure();
+    }
+
+    QGuiApplication::restoreOverrideCursor();
+    progress.clearBar();
+    progress.hideStatus();
+}
+
+void BoardPrint::windowPrint()
+{
+    setPaper();
+    step(printWindowImage());
+}
+
+// The window's client area with every control as it is shown, the painted board included.
+bool BoardPrint::printWindowImage()
+{
+    const QImage image = m_window.grab().toImage();
+    QPainter painter;
+    if (!openPage(painter))
+        return false;
+    painter.drawImage(fitToPage(printableArea(), image.size()), image);
+    return painter.end();
 }

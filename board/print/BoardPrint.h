@@ -1,12 +1,11 @@
 #pragma once
 
 class GamePrinter;
-class QLabel;
+class PrintProgress;
 class QPainter;
 class QRect;
 class QWidget;
 class Surface;
-class SurfaceView;
 
 // Prints the play board in one of the two ways the teacher chooses between: the colour copy, which
 // plots the board cell by cell on a page of 1280 x 960 units while the window shows its progress,
@@ -16,23 +15,14 @@ class SurfaceView;
 class BoardPrint
 {
 public:
-    // What the colour copy shows on the main window while it runs.
-    struct Display
-    {
-        Surface &strip;         // the graph strip, emptied and used as the progress bar
-        SurfaceView &stripView; // repainted at once as the bar grows
-        QLabel &label;          // the status label under the strip
-    };
-
     // `window` is the main window: the window print prints it, and messages are shown over it.
     BoardPrint(GamePrinter &printer, int paperSize, int orientation, QWidget &window);
     virtual ~BoardPrint() = default;
     BoardPrint(const BoardPrint &) = delete;
     BoardPrint &operator=(const BoardPrint &) = delete;
 
-    void colourCopy(const Surface &board, const Display &display);
-    // `board` is the window's play board.
-    void windowPrint(Surface &board);
+    void colourCopy(const Surface &board, PrintProgress &progress);
+    void windowPrint();
 
 protected:
     // Whether the game found a default printer at start; without one every printer step fails.

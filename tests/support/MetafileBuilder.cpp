@@ -7,7 +7,10 @@
 namespace {
 
 enum Function : quint16 {
+    SetMapMode = 0x0103,
     SetWindowOrg = 0x020b,
+    SetWindowExt = 0x020c,
+    SetViewportExt = 0x020e,
     SelectObject = 0x012d,
     CreatePenIndirect = 0x02fa,
     CreateBrushIndirect = 0x02fc,
@@ -62,15 +65,30 @@ MetafileBuilder &MetafileBuilder::rawRecord(quint32 sizeInWords, quint16 functio
     return *this;
 }
 
+MetafileBuilder &MetafileBuilder::mapMode(quint16 mode)
+{
+    return record(SetMapMode, {qint16(mode)});
+}
+
 MetafileBuilder &MetafileBuilder::windowOrigin(QPoint origin)
 {
     return record(SetWindowOrg, {qint16(origin.y()), qint16(origin.x())});
 }
 
-MetafileBuilder &MetafileBuilder::blackPen()
+MetafileBuilder &MetafileBuilder::windowExtent(int width, int height)
 {
-    // Solid style, width 1, colour 0x000000.
-    record(CreatePenIndirect, {0, 1, 0, 0, 0});
+    return record(SetWindowExt, {qint16(height), qint16(width)});
+}
+
+MetafileBuilder &MetafileBuilder::viewportExtent(int width, int height)
+{
+    return record(SetViewportExt, {qint16(height), qint16(width)});
+}
+
+MetafileBuilder &MetafileBuilder::blackPen(int width)
+{
+    // Solid style, the width in logical units, colour 0x000000.
+    record(CreatePenIndirect, {0, qint16(width), 0, 0, 0});
     return record(SelectObject, {qint16(m_objects++)});
 }
 
@@ -82,7 +100,14 @@ MetafileBuilder &MetafileBuilder::hollowBrush()
 
 MetafileBuilder &MetafileBuilder::blackBrush()
 {
-    record(CreateBrushIndirect, {0, 0, 0, 0});
+    return solidBrush(qRgb(0, 0, 0));
+}
+
+MetafileBuilder &MetafileBuilder::solidBrush(QRgb colour)
+{
+    // A colour reference holds red in its low byte: 0x00bbggrr, written as two words.
+    const auto lowWord = qint16(quint16(qRed(colour) | qGreen(colour) << 8));
+    record(CreateBrushIndirect, {0, lowWord, qint16(qBlue(colour)), 0});
     return record(SelectObject, {qint16(m_objects++)});
 }
 

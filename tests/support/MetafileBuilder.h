@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <QRgb>
 
 #include <initializer_list>
 
@@ -18,10 +19,16 @@ public:
     // A record with any size field at all, for damaged files.
     MetafileBuilder &rawRecord(quint32 sizeInWords, quint16 function, const QByteArray &payload);
 
+    // Mapping modes by their metafile numbers: 1 text, 6 twips, 7 isotropic, 8 anisotropic.
+    MetafileBuilder &mapMode(quint16 mode);
     MetafileBuilder &windowOrigin(QPoint origin);
-    MetafileBuilder &blackPen();
+    // Negative extents are written as they are: they turn the drawing over.
+    MetafileBuilder &windowExtent(int width, int height);
+    MetafileBuilder &viewportExtent(int width, int height);
+    MetafileBuilder &blackPen(int width = 1);
     MetafileBuilder &hollowBrush();
     MetafileBuilder &blackBrush();
+    MetafileBuilder &solidBrush(QRgb colour);
     // Corners are inclusive logical coordinates, as in the metafile record.
     MetafileBuilder &rectangle(QPoint topLeft, QPoint bottomRight);
     MetafileBuilder &polyline(const QList<QPoint> &points);

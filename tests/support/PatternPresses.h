@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/GameSettings.h"
-#include "board/Surface.h"
+#include "app/settings/GameSettings.h"
+#include "board/raster/Surface.h"
 #include "patterns/DiagonalLines.h"
 #include "patterns/Grids.h"
 #include "patterns/LineRemoval.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/FloodFill.h"
+#include "board/raster/FloodFill.h"
 
 #include <QImage>
 #include <QList>

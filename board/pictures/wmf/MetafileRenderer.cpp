@@ -1,7 +1,9 @@
 #include "board/pictures/wmf/MetafileRenderer.h"
 
-#include "board/pictures/HelperRasterFormat.h"
-#include "board/pictures/PictureLimits.h"
+#include "board/pictures/decode/HelperRasterFormat.h"
+#include "board/pictures/decode/PictureLimits.h"
+#include "board/pictures/wmf/GdDeviceFixes.h"
+#include "board/pictures/wmf/PlaceablePicture.h"
 
 #include <libwmf/api.h>
 #include <libwmf/gd.h>
@@ -11,6 +13,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -80,75 +83,90 @@ bool writeRaster(const int *pixels, unsigned width, unsigned height, std::FILE *
     return std::fflush(out) == 0;
 }
 
-// libwmf divides by the placeable header's units per inch; zero would make the size undefined.
-bool hasUsableUnits(wmfAPI *api)
+// Metafiles for a 640 x 480 board are small; this keeps a huge file from filling the helper's
+// memory before libwmf has looked at it.
+constexpr long MaxFileBytes = 64L * 1024 * 1024;
+
+std::optional<std::vector<unsigned char>> readFile(const char *path)
 {
-    return !api->File->placeable || api->File->pmh->Inch != 0;
+    std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(path, "rb"), std::fclose);
+    if (!file || std::fseek(file.get(), 0, SEEK_END) != 0)
+        return std::nullopt;
+    const long size = std::ftell(file.get());
+    if (size < 0 || size > MaxFileBytes || std::fseek(file.get(), 0, SEEK_SET) != 0)
+        return std::nullopt;
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
+    if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
+        return std::nullopt;
+    return bytes;
 }
 
-bool contains(const wmfD_Rect &frame, const wmfD_Rect &drawing)
+// Whether a placeable picture's drawing, in its pixels, stays within reach of the picture. gd
+// fills and strokes shapes without clipping them first, so a window a few units wide, which
+// magnifies the drawing hundreds of times, would keep it busy for minutes on shapes thousands of
+// pictures wide. Drawing just outside the box, a background a little too large, is common.
+bool withinReach(const wmfD_Rect &drawing, unsigned width, unsigned height)
 {
-    // Pens reach half their width beyond the coordinates they stroke.
-    const double slackX = std::max(2.0, 0.02 * (frame.BR.x - frame.TL.x));
-    const double slackY = std::max(2.0, 0.02 * (frame.BR.y - frame.TL.y));
-    return drawing.TL.x >= frame.TL.x - slackX && drawing.TL.y >= frame.TL.y - slackY &&
-           drawing.BR.x <= frame.BR.x + slackX && drawing.BR.y <= frame.BR.y + slackY;
-}
-
-// The part of libwmf's drawing space (points) that becomes the picture. libwmf places a
-// placeable file's coordinates at 72 / units-per-inch points each, measured from the last window
-// origin the file sets, or from 0 where it sets none; Windows measures from the header's corner
-// in that case. The header's box is used when the drawing lies inside it, measured either way.
-// Otherwise (anisotropic mapping, or drawing outside its own header) the box libwmf found around
-// the drawing is stretched over the picture, as libwmf's own converters do.
-wmfD_Rect pictureFrame(wmfAPI *api, const wmfD_Rect &drawing)
-{
-    if (!api->File->placeable)
-        return drawing;
-    const wmfPlaceableMetaHeader &header = *api->File->pmh;
-    const float pointsPerUnit = 72.0f / static_cast<float>(header.Inch);
-    const float width = static_cast<float>(header.Right - header.Left) * pointsPerUnit;
-    const float height = static_cast<float>(header.Bottom - header.Top) * pointsPerUnit;
-    const float left = static_cast<float>(header.Left) * pointsPerUnit;
-    const float top = static_cast<float>(header.Top) * pointsPerUnit;
-    for (const wmfD_Rect frame : {wmfD_Rect{{left, top}, {left + width, top + height}},
-                                  wmfD_Rect{{0.0f, 0.0f}, {width, height}}}) {
-        if (contains(frame, drawing))
-            return frame;
-    }
-    return drawing;
+    const double reach = 4.0 * std::max(width, height);
+    return drawing.TL.x >= -reach && drawing.TL.y >= -reach && drawing.BR.x <= width + reach &&
+           drawing.BR.y <= height + reach;
 }
 
 } // namespace
 
 bool renderMetafileToStream(const char *path, std::FILE *out)
 {
+    std::optional<std::vector<unsigned char>> file = readFile(path);
+    if (!file)
+        return fail("cannot read the file, or it is too large");
+    // A placeable file is played rewritten (see PlaceablePicture): its size and the box that its
+    // drawing fills are then known before libwmf runs, in pixels.
+    std::optional<PlaceablePicture> placeable;
+    if (PlaceablePicture::isPlaceable(*file)) {
+        const char *reason = nullptr;
+        placeable = PlaceablePicture::prepare(*file, reason);
+        if (!placeable)
+            return fail(reason);
+    }
+    std::vector<unsigned char> &bytes = placeable ? placeable->bytes() : *file;
+
     ApiHandle api = createApi();
     if (!api)
         return fail("libwmf did not start");
-    if (wmf_file_open(api.get(), path) != wmf_E_None)
+    GdDeviceFixes::install(api.get());
+    if (bytes.empty() || wmf_mem_open(api.get(), bytes.data(), long(bytes.size())) != wmf_E_None)
         return fail("not a metafile");
 
     wmfD_Rect bounds{};
     unsigned width = 0;
     unsigned height = 0;
-    bool played =
-        hasUsableUnits(api.get()) && wmf_scan(api.get(), 0, &bounds) == wmf_E_None &&
-        wmf_display_size(api.get(), &width, &height, DotsPerInch, DotsPerInch) == wmf_E_None;
-    if (played && !Pictures::fitsPixelLimit(width, height)) {
-        wmf_file_close(api.get());
-        return fail("picture size out of range");
+    bool played = wmf_scan(api.get(), 0, &bounds) == wmf_E_None;
+    if (played && placeable) {
+        width = unsigned(placeable->width());
+        height = unsigned(placeable->height());
+        if (!withinReach(bounds, width, height)) {
+            wmf_mem_close(api.get());
+            return fail("the window magnifies the drawing far beyond its picture");
+        }
+    } else if (played) {
+        // Without a header the drawing's own extent is the picture, at the size libwmf estimates
+        // for it.
+        if (wmf_display_size(api.get(), &width, &height, DotsPerInch, DotsPerInch) != wmf_E_None ||
+            !Pictures::fitsPixelLimit(width, height)) {
+            wmf_mem_close(api.get());
+            return fail("picture size out of range");
+        }
     }
 
     wmf_gd_t *device = WMF_GD_GetData(api.get());
     if (played) {
         device->type = wmf_gd_image;
-        device->bbox = pictureFrame(api.get(), bounds);
+        device->bbox = placeable ? wmfD_Rect{{0.0f, 0.0f}, {float(width), float(height)}} : bounds;
         device->width = width;
         device->height = height;
         played = wmf_play(api.get(), 0, &bounds) == wmf_E_None && device->gd_image != nullptr;
     }
-    wmf_file_close(api.get());
+    wmf_mem_close(api.get());
     if (!played)
         return fail("metafile could not be played");
 

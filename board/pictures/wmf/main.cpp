@@ -3,7 +3,7 @@
 // faults, so the game runs it only here, in a short-lived process with limits set by the caller.
 // Exit status 0 means a complete raster was written; anything else means "not a picture".
 
-#include "board/pictures/SanitizerBuild.h"
+#include "board/pictures/decode/SanitizerBuild.h"
 #include "board/pictures/wmf/MetafileRenderer.h"
 
 #include <cstdio>

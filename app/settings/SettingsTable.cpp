@@ -1,0 +1,99 @@
+#include "app/settings/SettingsTable.h"
+
+#include "app/settings/SettingsText.h"
+#include "board/raster/Palette.h"
+
+namespace {
+
+template <bool GameSettings::*Field>
+constexpr SettingKey booleanKey(const char *key, const char *defaultText)
+{
+    return {
+        key, defaultText,
+        [](GameSettings &settings, QStringView text) {
+            const auto value = SettingsText::readBoolean(text);
+            if (value)
+                settings.*Field = *value;
+            return value.has_value();
+        },
+        [](const GameSettings &settings) { return SettingsText::booleanText(settings.*Field); }};
+}
+
+// The thick-lines box saves "2" when ticked and "1" when not; any stored integer is read, and the
+// box's reaction then makes it 1 or 2.
+constexpr SettingKey lineWidthKey()
+{
+    return {"LineWidth", "1",
+            [](GameSettings &settings, QStringView text) {
+                const auto value = SettingsText::readInteger16(text);
+                if (value)
+                    settings.LineWidth = *value;
+                return value.has_value();
+            },
+            [](const GameSettings &settings) {
+                return settings.LineWidth == 1 ? QStringLiteral("1") : QStringLiteral("2");
+            }};
+}
+
+template <size_t Side> constexpr SettingKey paintColorKey(const char *key, const char *defaultText)
+{
+    return {
+        key, defaultText,
+        [](GameSettings &settings, QStringView text) {
+            const auto value = SettingsText::readInteger16(text);
+            if (!value || *value < 0 || *value >= Palette::Count)
+                return false;
+            settings.PaintColor[Side] = *value;
+            return true;
+        },
+        [](const GameSettings &settings) { return QString::number(settings.PaintColor[Side]); }};
+}
+
+template <size_t Direction> constexpr SettingKey rateKey(const char *key, const char *defaultText)
+{
+    return {key, defaultText,
+            [](GameSettings &settings, QStringView text) {
+                const auto value = SettingsText::readSingle(text);
+                if (value)
+                    settings.Rate[Direction] = *value;
+                return value.has_value();
+            },
+            [](const GameSettings &settings) {
+                return SettingsText::generalNumber(settings.Rate[Direction]);
+            }};
+}
+
+// The size is kept in percent; the store holds its factor ("1.25"), read as the rates are.
+constexpr SettingKey zoomKey()
+{
+    return {"Zoom", "1",
+            [](GameSettings &settings, QStringView text) {
+                const auto value = SettingsText::readZoom(text);
+                if (value)
+                    settings.Zoom = *value;
+                return value.has_value();
+            },
+            [](const GameSettings &settings) { return SettingsText::zoomText(settings.Zoom); }};
+}
+
+} // namespace
+
+const std::array<SettingKey, 12> &settingKeys()
+{
+    static const std::array<SettingKey, 12> keys = {
+        booleanKey<&GameSettings::CanSearchButton>("CanSearchButton", "-1"),
+        booleanKey<&GameSettings::CanSelectButton>("CanSelectButton", "-1"),
+        booleanKey<&GameSettings::CanColorChange>("CanColorChange", "-1"),
+        booleanKey<&GameSettings::CanOpenFile>("CanOpenFile", "-1"),
+        booleanKey<&GameSettings::PrintModeFlag>("PrintModeFlag", "0"),
+        booleanKey<&GameSettings::ScreenModeFlag>("ScreenModeFlag", "0"),
+        lineWidthKey(),
+        paintColorKey<1>("PaintColorLeft", "9"),
+        paintColorKey<2>("PaintColorRight", "12"),
+        rateKey<0>("RateYoko", "0.85"),
+        rateKey<1>("RateTate", "0.75"),
+        // Added after the eleven, which keep their order and forms.
+        zoomKey(),
+    };
+    return keys;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+// The teacher dialog's seven switches, in the order of its boxes Check1 to Check7.
+enum class Switch {
+    Search = 1,    // Check1 "調べる機能を使う": the measurement button
+    PatternChoice, // Check2 "模様が選べる": five of the pattern buttons
+    ColorChange,   // Check3 "色が変えられる": the swatches
+    FileOpen,      // Check4 "ファイルを開くを使用": the picture-file button
+    ColourPrint,   // Check5 "印刷をカラーにする"
+    FullScreen,    // Check6 "画面をすべて占有する"
+    ThickLines,    // Check7 "線を太くする"
+};
+constexpr int SwitchCount = 7;
+
+// What the switches that act on the running game act on: the main window. The dialog calls it
+// each time such a box changes, by the teacher's click or by the settings loading at start.
+class SwitchTarget
+{
+public:
+    virtual void switchChanged(Switch which, bool on) = 0;
+
+protected:
+    ~SwitchTarget() = default;
+};
