@@ -17,6 +17,19 @@ inline Surface fineGrid()
     return board;
 }
 
+// The serpentine comb: a one-pixel wall on every odd column, open alternately at the top and at
+// the bottom, so that one corridor winds through the whole board and every row is 320 one-pixel
+// runs: the worst case for a fill that works in runs.
+inline Surface comb()
+{
+    Surface board(640, 480);
+    for (int x = 1; x < 640; x += 2) {
+        const bool openAtTop = x % 4 == 1;
+        board.line(x, openAtTop ? 1 : 0, x, openAtTop ? 479 : 478, Palette::Black);
+    }
+    return board;
+}
+
 // The fine grid with square (column, row) painted in the palette colour colorOf(column, row), or
 // left white where that is negative.
 template <typename ColorOf> Surface paintedFineGrid(ColorOf colorOf)

@@ -1,3 +1,4 @@
+#include "BenchBoards.h"
 #include "board/raster/FloodFill.h"
 #include "board/raster/LineRaster.h"
 #include "board/raster/Palette.h"
@@ -14,16 +15,6 @@ QImage whiteBoard()
 {
     QImage board(640, 480, QImage::Format_RGB32);
     board.fill(Palette::White);
-    return board;
-}
-
-QImage fineGrid()
-{
-    QImage board = whiteBoard();
-    for (int x = 40; x < 640; x += 40)
-        LineRaster::line(board, x, 0, x, 480, Palette::Black);
-    for (int y = 40; y < 480; y += 40)
-        LineRaster::line(board, 0, y, 640, y, Palette::Black);
     return board;
 }
 
@@ -65,7 +56,7 @@ void fillFrom(benchmark::State &state, QImage board, QPoint seed)
     int painted = 0;
     int turn = 0;
     for (auto _ : state) {
-        painted = floodFill(board, seed, colors[turn++ & 1]);
+        painted = floodFill(board, seed, colors[turn++ & 1]).painted;
         benchmark::DoNotOptimize(painted);
     }
     state.counters["pixels"] = painted;
@@ -78,7 +69,7 @@ void BM_FillEmptyBoard(benchmark::State &state)
 
 void BM_FillOneGridCell(benchmark::State &state)
 {
-    fillFrom(state, fineGrid(), {300, 220});
+    fillFrom(state, BenchBoards::fineGrid().image(), {300, 220});
 }
 
 void BM_FillSlantedLinesRegion(benchmark::State &state)
@@ -89,6 +80,11 @@ void BM_FillSlantedLinesRegion(benchmark::State &state)
 void BM_FillSpiralCorridor(benchmark::State &state)
 {
     fillFrom(state, spiral(), {0, 0});
+}
+
+void BM_FillComb(benchmark::State &state)
+{
+    fillFrom(state, BenchBoards::comb().image(), {0, 0});
 }
 
 // The floor: writing the whole 640 x 480 buffer once.
@@ -111,3 +107,4 @@ BENCHMARK(BM_FillEmptyBoard);
 BENCHMARK(BM_FillOneGridCell);
 BENCHMARK(BM_FillSlantedLinesRegion);
 BENCHMARK(BM_FillSpiralCorridor);
+BENCHMARK(BM_FillComb);

@@ -1,4 +1,5 @@
 #include "support/MainWindowFixture.h"
+#include "support/RepaintRecorder.h"
 
 #include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
@@ -137,8 +138,12 @@ void HiDpiTest::pressPaintsFromThePixelUnderThePosition()
     QFETCH(QPointF, position);
     QFETCH(QPoint, painted);
     QFETCH(bool, paints);
+    QCoreApplication::processEvents(); // the pattern's repaint of the whole board
     const QImage before = m_main->boardSurface().image();
+    QImage shown = board()->grab().toImage();
+    RepaintRecorder recorder(board());
     press(input, position);
+    QCoreApplication::processEvents();
     const QImage &after = m_main->boardSurface().image();
     const QRgb left = Palette::color(m_settings.CurrentColor[1]);
     if (paints) {
@@ -146,6 +151,14 @@ void HiDpiTest::pressPaintsFromThePixelUnderThePosition()
     } else {
         QCOMPARE(after, before);
     }
+    // Repainting, over the device pixels shown before the press, only what the press asked to
+    // repaint (the painted square, whose edges fall between device pixels at 1.5) must give the
+    // device pixels of a repaint of the whole board. render() repaints that region as the window
+    // system does: the offscreen platform's own screen grab crops HiDPI windows.
+    const QRegion repainted = recorder.repainted;
+    if (!repainted.isEmpty())
+        board()->render(&shown, repainted.boundingRect().topLeft(), repainted);
+    QCOMPARE(shown, board()->grab().toImage());
 }
 
 QTEST_MAIN(HiDpiTest)

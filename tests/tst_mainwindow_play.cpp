@@ -1,4 +1,5 @@
 #include "support/MainWindowFixture.h"
+#include "support/RepaintRecorder.h"
 
 #include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
@@ -37,6 +38,17 @@ void click(QWidget *widget, Qt::MouseButton button, QPointF position)
 QRgb boardPixel(MorvaneMain &main, QPoint pixel)
 {
     return main.boardSurface().image().pixel(pixel);
+}
+
+// The smallest rectangle holding every pixel that differs between two images of one size.
+QRect changedBounds(const QImage &before, const QImage &after)
+{
+    QRect bounds;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
 }
 
 } // namespace
@@ -131,10 +143,18 @@ void MainWindowPlayTest::pressPaintsTheRegionUnderThePointer()
     QFETCH(QPoint, untouched);
 
     makeMain();
+    QCoreApplication::processEvents();
+    const QImage before = m_main->boardSurface().image();
+    RepaintRecorder recorder(board());
     click(board(), button, position + board()->innerOrigin());
+    QCoreApplication::processEvents();
     QCOMPARE(boardPixel(*m_main, probe), probeColor);
     QCOMPARE(boardPixel(*m_main, untouched), White);
     QCOMPARE(boardPixel(*m_main, QPoint(320, 100)), Black);
+    // The board repaints the rectangle of the painted region alone: every pixel that changed,
+    // and nothing beyond (the one-pixel room repaints one pixel, not the board).
+    QCOMPARE(recorder.repainted.translated(-board()->innerOrigin()).boundingRect(),
+             changedBounds(before, m_main->boardSurface().image()));
 }
 
 // Painted regions are kept by the board itself: the window can be hidden (for the help or the

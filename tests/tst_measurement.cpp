@@ -102,6 +102,9 @@ void MeasurementTest::countsOfKnownBoards_data()
     QTest::newRow("a region narrower than the lattice is missed")
         << "narrow" << 34240 - 4 << 0 << 0;
     QTest::newRow("all black counts nothing") << "black" << 0 << 0 << 0;
+    // The colour step can leave a side on black (a stored index 0): then the lines are its own.
+    QTest::newRow("a side painting black counts the black samples once")
+        << "black left side" << 0 << 17120 << 17120;
 }
 
 void MeasurementTest::countsOfKnownBoards()
@@ -112,6 +115,7 @@ void MeasurementTest::countsOfKnownBoards()
     QFETCH(int, right);
 
     Surface surface(640, 480);
+    QRgb leftSwatch = LeftColor;
     QRgb rightSwatch = RightColor;
     if (board == "left") {
         surface.filledBox(0, 0, 639, 479, LeftColor);
@@ -131,8 +135,13 @@ void MeasurementTest::countsOfKnownBoards()
         paint(surface, {1, 1}, LeftColor);
     } else if (board == "black") {
         surface.filledBox(0, 0, 639, 479, Palette::Black);
+    } else if (board == "black left side") {
+        // Columns 0 to 318 of the lattice black, 321 to 639 in the right colour: 107 each.
+        surface.filledBox(0, 0, 319, 479, Palette::Black);
+        surface.filledBox(320, 0, 639, 479, RightColor);
+        leftSwatch = Palette::Black;
     }
-    const TerritoryCount count = sampleTerritory(surface.image(), LeftColor, rightSwatch);
+    const TerritoryCount count = sampleTerritory(surface.image(), leftSwatch, rightSwatch);
     QCOMPARE(count.unpainted, unpainted);
     QCOMPARE(count.left, left);
     QCOMPARE(count.right, right);

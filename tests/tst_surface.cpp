@@ -6,6 +6,21 @@
 
 #include <QTest>
 
+namespace {
+
+// The smallest rectangle holding every `symbol` of an ASCII raster; empty when there is none.
+QRect boundsOf(const QStringList &rows, QChar symbol)
+{
+    QRect bounds;
+    for (int y = 0; y < rows.size(); ++y)
+        for (int x = 0; x < rows.at(y).size(); ++x)
+            if (rows.at(y).at(x) == symbol)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+} // namespace
+
 class SurfaceTest : public QObject
 {
     Q_OBJECT
@@ -72,8 +87,12 @@ void SurfaceTest::floodFillPaintsTheReachableRegionOnly()
     QFETCH(int, painted);
 
     QImage image = AsciiRaster::toImage(before);
-    QCOMPARE(floodFill(image, seed, 0xffff0000), painted);
+    const FillResult result = floodFill(image, seed, 0xffff0000);
+    QCOMPARE(result.painted, painted);
     QCOMPARE(AsciiRaster::toRows(image), after);
+    // The screen repaints this rectangle alone. In every row the painted region is exactly the
+    // red of `after`, so the rectangle must be the bounds of that red: no pixel outside.
+    QCOMPARE(result.bounds, boundsOf(after, QLatin1Char('r')));
 }
 
 void SurfaceTest::wholeEmptyBoardIsOneRegion()
@@ -81,7 +100,9 @@ void SurfaceTest::wholeEmptyBoardIsOneRegion()
     Surface board(640, 480);
     board.setFillStyle(Surface::FillStyle::Solid);
     board.setFillColor(Palette::color(9));
-    QCOMPARE(board.floodFill(320, 240), 640 * 480);
+    const FillResult result = board.floodFill(320, 240);
+    QCOMPARE(result.painted, 640 * 480);
+    QCOMPARE(result.bounds, QRect(0, 0, 640, 480));
     QCOMPARE(board.Point(0, 0), Palette::colorValue(Palette::color(9)));
     QCOMPARE(board.Point(639, 479), Palette::colorValue(Palette::color(9)));
 }
@@ -223,7 +244,7 @@ void SurfaceTest::transparentBrushPaintsNothing()
     Surface board(3, 3);
     board.setFillColor(Palette::color(12));
     board.setFillStyle(Surface::FillStyle::Transparent);
-    QCOMPARE(board.floodFill(1, 1), 0);
+    QCOMPARE(board.floodFill(1, 1).painted, 0);
     QCOMPARE(board.Point(1, 1), Palette::colorValue(Palette::White));
 }
 

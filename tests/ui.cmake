@@ -4,7 +4,8 @@ morvane_add_test(tst_mainwindow_layout
 morvane_add_test(tst_mainwindow_settings
     SOURCES tst_mainwindow_settings.cpp support/MainWindowFixture.h LIBS morvane_ui)
 morvane_add_test(tst_mainwindow_play
-    SOURCES tst_mainwindow_play.cpp support/MainWindowFixture.h LIBS morvane_ui)
+    SOURCES tst_mainwindow_play.cpp support/MainWindowFixture.h support/RepaintRecorder.h
+    LIBS morvane_ui)
 morvane_add_test(tst_mainwindow_quit
     SOURCES tst_mainwindow_quit.cpp support/MainWindowFixture.h LIBS morvane_ui)
 morvane_add_test(tst_splash SOURCES tst_splash.cpp LIBS morvane_ui)
@@ -13,7 +14,9 @@ target_compile_definitions(tst_startup PRIVATE MORVANE_EXECUTABLE="$<TARGET_FILE
 add_dependencies(tst_startup morvane)
 
 # The board on HiDPI screens: the same test at two scale factors.
-morvane_add_test(tst_hidpi SOURCES tst_hidpi.cpp support/MainWindowFixture.h support/TouchInput.h
+morvane_add_test(tst_hidpi
+    SOURCES tst_hidpi.cpp support/MainWindowFixture.h support/RepaintRecorder.h
+            support/TouchInput.h
     LIBS morvane_ui Qt6::GuiPrivate)
 set_property(TEST tst_hidpi APPEND PROPERTY ENVIRONMENT "QT_SCALE_FACTOR=2")
 add_test(NAME tst_hidpi_1_5 COMMAND tst_hidpi)

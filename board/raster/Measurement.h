@@ -15,6 +15,7 @@ struct TerritoryCount
 };
 
 // The three tests are independent: a sample of a colour that both sides share counts for both.
+// Precondition: `board` is Format_RGB32 (every pixel opaque).
 TerritoryCount sampleTerritory(const QImage &board, QRgb leftColor, QRgb rightColor);
 
 // Empties the strip and draws the bar graph: the left share from the left edge over the columns

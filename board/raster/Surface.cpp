@@ -1,6 +1,5 @@
 #include "board/raster/Surface.h"
 
-#include "board/raster/FloodFill.h"
 #include "board/raster/LineRaster.h"
 #include "board/raster/Palette.h"
 
@@ -61,9 +60,9 @@ qint32 Surface::Point(int x, int y) const
     return Palette::colorValue(reinterpret_cast<const QRgb *>(m_image.constScanLine(y))[x]);
 }
 
-int Surface::floodFill(int x, int y, QRgb border)
+FillResult Surface::floodFill(int x, int y, QRgb border)
 {
     if (m_fillStyle == FillStyle::Transparent)
-        return 0;
+        return {};
     return ::floodFill(m_image, QPoint(x, y), opaque(m_fillColor), border);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/raster/FloodFill.h"
+
 #include <QImage>
 #include <QRgb>
 
@@ -43,9 +45,9 @@ public:
     // The 24-bit colour value (red in the low byte) of pixel (x, y), or -1 outside the surface.
     qint32 Point(int x, int y) const;
 
-    // Flood fill from (x, y) with the brush up to pixels of the border colour. Returns the number
-    // of pixels painted (0 with a transparent brush, on a border pixel or outside).
-    int floodFill(int x, int y, QRgb border = 0xff000000);
+    // Flood fill from (x, y) with the brush up to pixels of the border colour. Paints nothing with
+    // a transparent brush, on a border pixel or outside.
+    FillResult floodFill(int x, int y, QRgb border = 0xff000000);
 
     // What the surface shows, always Format_RGB32.
     const QImage &image() const { return m_image; }

@@ -24,7 +24,7 @@ public:
                 if (m_labels.pixel(x, y) != White)
                     continue;
                 const QRgb labelColor = Black + QRgb(m_sizes.size()) + 1;
-                m_sizes << floodFill(m_labels, QPoint(x, y), labelColor, Black);
+                m_sizes << floodFill(m_labels, QPoint(x, y), labelColor, Black).painted;
             }
         }
     }
