@@ -85,6 +85,7 @@ private:
     void applySizeLimits();
     void stepColor(int index);
     void showNewBoard();
+    void showSquaresIfAsked();
 
     GameSettings &m_settings;
     Surface m_board;

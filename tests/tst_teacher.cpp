@@ -139,6 +139,7 @@ void TestTeacher::checkBoxReactsToStateChangesOnly_data()
         {5, false, "PrintModeFlag"},
         {6, true, {}},
         {7, false, "LineWidth"},
+        {8, false, "ShowSquares"},
     };
     for (const auto &entry : boxes) {
         for (bool byClick : {true, false})

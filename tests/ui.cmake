@@ -4,7 +4,8 @@ morvane_add_test(tst_mainwindow_layout
 morvane_add_test(tst_mainwindow_settings
     SOURCES tst_mainwindow_settings.cpp support/MainWindowFixture.h LIBS morvane_ui)
 morvane_add_test(tst_mainwindow_play
-    SOURCES tst_mainwindow_play.cpp support/MainWindowFixture.h LIBS morvane_ui)
+    SOURCES tst_mainwindow_play.cpp support/MainWindowFixture.h support/ScreenPixels.h
+    LIBS morvane_ui)
 morvane_add_test(tst_mainwindow_quit
     SOURCES tst_mainwindow_quit.cpp support/MainWindowFixture.h LIBS morvane_ui)
 morvane_add_test(tst_splash SOURCES tst_splash.cpp LIBS morvane_ui)
