@@ -66,7 +66,7 @@ void SquaresOverlay::paint(QPainter &painter, const QRect &board) const
         return;
     painter.save();
     painter.setClipRect(board, Qt::IntersectClip);
-    // One device pixel wide lines along the squares' edges, filled rather than stroked so that
+    // Lines one board pixel wide along the squares' edges, filled rather than stroked so that
     // they stay sharp at any scale.
     for (int x = SquareCount::UnitSquare; x < board.width(); x += SquareCount::UnitSquare)
         painter.fillRect(QRect(board.left() + x, board.top(), 1, board.height()), GridColor);
