@@ -3,7 +3,9 @@
 #include "app/core/DisplayText.h"
 #include "app/settings/PrinterOptions.h"
 #include "app/settings/SettingsStore.h"
+#include "app/widgets/EnterKeyClicks.h"
 #include "app/widgets/Layout.h"
+#include "app/widgets/MinimiseGuard.h"
 #include "app/widgets/QuitPrompt.h"
 #include "app/widgets/WindowCentring.h"
 #include "board/raster/Palette.h"
@@ -20,6 +22,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -43,6 +46,8 @@ MorvaneMain::MorvaneMain(GameSettings &settings, QWidget *parent)
     setWindowTitle(QStringLiteral("4年生算数科  もるばねゲーム  - Morvane project"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
     setFixedSize(ClientSize);
+    new MinimiseGuard(*this);
+    new EnterKeyClicks(*this);
     m_PicOrignal.setPicture(originalPicture());
     connectControls();
     Form_Load();
@@ -112,16 +117,25 @@ bool MorvaneMain::event(QEvent *event)
 
 void MorvaneMain::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::WindowStateChange)
-        applySizeLimits();
+    // The window manager may maximise, restore or fill the screen with its own buttons and keys;
+    // the teacher's screen setting decides the window's size all the same. Answered once the
+    // change has been handled to its end. A minimised window is brought back by its guard.
+    if (event->type() == QEvent::WindowStateChange && !m_screenModePending && !isMinimized()) {
+        m_screenModePending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_screenModePending = false;
+            if (!isMinimized())
+                followScreenMode();
+        });
+    }
     QWidget::changeEvent(event);
 }
 
 void MorvaneMain::applySizeLimits()
 {
     // A window of fixed size cannot be maximized by most window managers: the limits are lifted
-    // while maximized. The controls keep their places either way.
-    if (windowState() & Qt::WindowMaximized) {
+    // while the screen setting asks for it. The controls keep their places either way.
+    if (m_screenMode) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     } else {
@@ -129,16 +143,23 @@ void MorvaneMain::applySizeLimits()
     }
 }
 
+void MorvaneMain::followScreenMode()
+{
+    const Qt::WindowStates sizeStates = Qt::WindowMaximized | Qt::WindowFullScreen;
+    const Qt::WindowStates wanted = m_screenMode ? Qt::WindowMaximized : Qt::WindowNoState;
+    if ((windowState() & sizeStates) != wanted)
+        setWindowState((windowState() & ~sizeStates) | wanted);
+}
+
 void MorvaneMain::setMaximized(bool maximized)
 {
-    if (maximized) {
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        setWindowState(windowState() | Qt::WindowMaximized);
-    } else {
-        setWindowState(windowState() & ~Qt::WindowMaximized);
-        setFixedSize(ClientSize);
-    }
+    m_screenMode = maximized;
+    // Limits lifted before the window grows, and set again once it is back to its own size.
+    if (maximized)
+        applySizeLimits();
+    followScreenMode();
+    if (!maximized)
+        applySizeLimits();
 }
 
 // Reads the stored settings and applies them to this window and to the teacher dialog, which is

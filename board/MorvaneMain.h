@@ -81,8 +81,10 @@ private:
     void showTeacherDialog();
     void showAfterDialog();
     void setSwatchPointers(bool colorChangeAllowed);
+    // The teacher's screen setting: maximized or the window's own size.
     void setMaximized(bool maximized);
     void applySizeLimits();
+    void followScreenMode();
     void stepColor(int index);
     void showNewBoard();
     void showSquaresIfAsked();
@@ -96,4 +98,6 @@ private:
     MorvaneMainControls m_ui;
     Teacher *m_teacher = nullptr;
     HelpDialog *m_help = nullptr;
+    bool m_screenMode = false;
+    bool m_screenModePending = false;
 };

@@ -147,17 +147,24 @@ void buildLabels(MorvaneMainControls &ui, QWidget &window)
     ui.PrintLabel->hide();
 }
 
-// Only the buttons take the keyboard focus; the board, the strip and the swatches answer the mouse
-// alone. Qt orders focusable widgets only, so the chain holds the buttons in their tab order.
+// The laid-out tab order: the swatches, the buttons, then the board and the graph strip. The board,
+// the strip and the swatches take the focus as the buttons do, also when they are clicked, so
+// that Space or Enter after painting reaches the board and never repeats a button.
 void setTabOrder(const MorvaneMainControls &ui)
 {
-    const std::array<QWidget *, 12> order{
-        ui.OriginalImage, ui.Makerandom,  ui.MakeGrid,     ui.MakeGridSmall,
-        ui.MakeNaname,    ui.Makesennuki, ui.MakeTriangle, ui.cmdRedraw,
-        ui.cmdFileOpen,   ui.ColCheck,    ui.cmdEnd,       ui.cmdHelp,
+    const std::array<QWidget *, 16> order{
+        ui.PicIndicate[1], ui.PicIndicate[2], ui.OriginalImage, ui.Makerandom,
+        ui.MakeGrid,       ui.MakeGridSmall,  ui.MakeNaname,    ui.Makesennuki,
+        ui.MakeTriangle,   ui.cmdRedraw,      ui.cmdFileOpen,   ui.ColCheck,
+        ui.cmdEnd,         ui.cmdHelp,        ui.picClient,     ui.PicMenseki,
     };
+    for (QWidget *control : order)
+        control->setFocusPolicy(Qt::StrongFocus);
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+    // The chain is a circle that starts, for the first focus, with the board made first: the
+    // first control of the order takes the focus when the window opens.
+    order.front()->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "help/HelpDialog.h"
 
+#include "app/widgets/EnterKeyClicks.h"
 #include "app/widgets/Layout.h"
+#include "app/widgets/MinimiseGuard.h"
 #include "app/widgets/WindowCentring.h"
 #include "help/frmSplash.h"
 
@@ -118,15 +120,21 @@ HelpDialog::HelpDialog(QWidget *parent)
     QFont plain = QApplication::font();
     plain.setPointSizeF(9);
     m_command1->setFont(plain);
-    // Enter must not press a button that happens to have had the focus.
+    // Enter clicks the focused button once per press (EnterKeyClicks); as the dialog's default it
+    // would also click on every auto-repeat of a held key.
     m_command1->setAutoDefault(false);
     m_cmdTeacher = captionedButton(
         this, "cmdTeacher", QRect(3930, 3195, 1395, 975), QStringLiteral("先生用"),
         QStringLiteral(":/icons/help_teacher.svg"), QSize(32, 32), gameFont(GothicFace, 12, true));
 
-    m_picture->setFocusPolicy(Qt::NoFocus);
-    QWidget::setTabOrder(m_cmdRet, m_cmdTeacher);
+    // The picture box takes the focus in its place of the tab order, and when clicked, as the
+    // buttons do.
+    m_picture->setFocusPolicy(Qt::StrongFocus);
+    QWidget::setTabOrder(m_cmdRet, m_picture);
+    QWidget::setTabOrder(m_picture, m_cmdTeacher);
     QWidget::setTabOrder(m_cmdTeacher, m_command1);
+    new EnterKeyClicks(*this);
+    new MinimiseGuard(*this);
 
     connect(m_cmdRet, &QToolButton::clicked, this, &HelpDialog::cmdRet_Click);
     connect(m_cmdTeacher, &QToolButton::clicked, this, &HelpDialog::cmdTeacher_Click);

@@ -12,9 +12,10 @@ class QToolButton;
 class frmSplash;
 
 // The help dialog: three sentences on how to play, the way to the teacher's settings and the
-// version window. It has no close button of its own; its return button, and Esc, hide it and then
-// emit returned(). The teacher button hides it and then emits teacherRequested(), which the main
-// window answers by showing the teacher dialog.
+// version window. It asks for no window buttons; its return button, Esc and a close by the window
+// manager (which may draw a close button all the same) hide it and then emit returned(), and a
+// minimise is undone at once. The teacher button hides it and then emits teacherRequested(), which
+// the main window answers by showing the teacher dialog.
 class HelpDialog : public QDialog
 {
     Q_OBJECT

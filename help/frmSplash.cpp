@@ -2,6 +2,7 @@
 
 #include "app/core/Twips.h"
 #include "app/widgets/Fonts.h"
+#include "app/widgets/MinimiseGuard.h"
 #include "board/widgets/ClassicBevel.h"
 
 #include <QCloseEvent>
@@ -56,7 +57,10 @@ QLabel *makeLabel(const SplashLabel &entry, QWidget *parent)
 } // namespace
 
 frmSplash::frmSplash(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    // A dialog to the window manager, so that shown over the help dialog it is kept above it, as
+    // a window that belongs to it; a plain window may be stacked below the help dialog, which it
+    // blocks meanwhile.
+    : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , m_picture(QStringLiteral(":/pictures/splash.png"))
 {
     setObjectName(QStringLiteral("frmSplash"));
@@ -64,6 +68,7 @@ frmSplash::frmSplash(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (const SplashLabel &entry : splashLabels())
         m_labels[static_cast<size_t>(entry.index)] = makeLabel(entry, this);
+    new MinimiseGuard(*this);
 }
 
 QLabel *frmSplash::Label1(int index) const

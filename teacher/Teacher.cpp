@@ -4,7 +4,9 @@
 #include "app/settings/PrinterOptions.h"
 #include "app/settings/SettingsStore.h"
 #include "app/settings/SettingsText.h"
+#include "app/widgets/EnterKeyClicks.h"
 #include "app/widgets/Layout.h"
+#include "app/widgets/MinimiseGuard.h"
 #include "board/print/GamePrinter.h"
 #include "board/raster/ColorStep.h"
 #include "board/raster/Palette.h"
@@ -42,9 +44,12 @@ Teacher::Teacher(GameSettings &settings, GamePrinter &printer, SwitchTarget &tar
     setWindowTitle(QStringLiteral("先生用の設定画面"));
     setWindowIcon(Layout::emptyIcon());
     resize(ClientSize);
-    // Enter typed into a rate box must not press a button.
+    // Enter typed into a rate box must not press a button; on a focused button it clicks that one,
+    // once per press.
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
+    new EnterKeyClicks(*this);
+    new MinimiseGuard(*this);
     connectControls();
     Form_Load();
 }

@@ -12,7 +12,8 @@ class GamePrinter;
 // boxes hold the live state of the switches: a box that acts on the main window tells `target`
 // when it changes, and the main window asks isChecked(Switch::ColorChange) itself. Every other
 // change acts at once on `settings`; only the save button writes the settings store. Leaving (the
-// return button, Esc or the frame's close button) hides the dialog and then emits returned().
+// return button, Esc or the frame's close button) hides the dialog and then emits returned(); a
+// minimise is undone at once.
 class Teacher : public QDialog
 {
     Q_OBJECT

@@ -96,7 +96,6 @@ void buildColourFrame(TeacherControls &ui, QDialog &dialog)
     ui.Label1[2] = place(new PressableLabel(QStringLiteral("右"), ui.Frame2), "Label1_2",
                          QRect(1095, 885, 360, 270));
     for (size_t side : {1u, 2u}) {
-        ui.IndicateSet[side]->setFocusPolicy(Qt::NoFocus);
         ui.Label1[side]->setFont(gothic(12));
         ui.Label1[side]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
@@ -222,16 +221,22 @@ void buildSquaresBox(TeacherControls &ui, QDialog &dialog)
         "調べるボタンで、ますの目と、それぞれの広さ（ますの数）と陣の数も表示します。"));
 }
 
-// Only the boxes, options and buttons take the keyboard focus, in the form's tab order.
+// The form's tab order. The picture boxes (the credits box and the two swatches) take the focus in
+// their places, and when clicked, as the buttons do, so that no key repeats a button afterwards.
 void setTabOrder(const TeacherControls &ui)
 {
-    const std::array<QWidget *, 17> order{
-        ui.Check[1],        ui.Check[2],         ui.Check[3],         ui.Check[4],
-        ui.Check[5],        ui.Check[6],         ui.RateCombo[0],     ui.RateCombo[1],
-        ui.cmdSaveSetting,  ui.cmdRet,           ui.optPaperSize[0],  ui.optPaperSize[1],
-        ui.optPaperSize[2], ui.OptOrientated[0], ui.OptOrientated[1], ui.cmdPrinterSetting,
-        ui.Check[7],
+    const std::array<QWidget *, 20> order{
+        ui.Check[1],          ui.Check[2],         ui.Check[3],
+        ui.Check[4],          ui.Check[5],         ui.Check[6],
+        ui.RateCombo[0],      ui.RateCombo[1],     ui.cmdSaveSetting,
+        ui.Picture1,          ui.cmdRet,           ui.IndicateSet[1],
+        ui.IndicateSet[2],    ui.optPaperSize[0],  ui.optPaperSize[1],
+        ui.optPaperSize[2],   ui.OptOrientated[0], ui.OptOrientated[1],
+        ui.cmdPrinterSetting, ui.Check[7],
     };
+    const std::array<QWidget *, 3> pictureBoxes{ui.Picture1, ui.IndicateSet[1], ui.IndicateSet[2]};
+    for (QWidget *box : pictureBoxes)
+        box->setFocusPolicy(Qt::StrongFocus);
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     // The sizes and the squares' box, in the rows under the rest, come last.

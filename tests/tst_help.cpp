@@ -1,6 +1,7 @@
 #include "app/widgets/Fonts.h"
 #include "help/HelpDialog.h"
 #include "help/frmSplash.h"
+#include "support/UserInput.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -22,6 +23,7 @@ private slots:
     void cleanup();
 
     void returnButtonHoldsTheFocusOnOpening();
+    void tabVisitsTheControlsInTheirOrder();
     void leavingHidesAndThenEmitsReturned_data();
     void leavingHidesAndThenEmitsReturned();
     void teacherButtonHidesBeforeAskingForTheTeacherDialog();
@@ -56,12 +58,23 @@ void TestHelp::returnButtonHoldsTheFocusOnOpening()
     QCOMPARE(QApplication::focusWidget(), m_dialog->cmdRet());
 }
 
+// The picture box with the three sentences takes the focus in its place, after もどる.
+void TestHelp::tabVisitsTheControlsInTheirOrder()
+{
+    QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+    QCOMPARE(UserInput::tabRound(4),
+             QStringList({"cmdRet", "Picture1", "cmdTeacher", "Command1", "cmdRet"}));
+}
+
 void TestHelp::leavingHidesAndThenEmitsReturned_data()
 {
     QTest::addColumn<QString>("how");
     QTest::newRow("もどる") << "cmdRet";
     QTest::newRow("Esc") << "Esc";
     QTest::newRow("window close") << "close";
+    // Enter on the focused もどる, once however long it is held.
+    QTest::newRow("Enter") << "Enter";
+    QTest::newRow("held keypad Enter") << "held Enter";
 }
 
 void TestHelp::leavingHidesAndThenEmitsReturned()
@@ -77,12 +90,18 @@ void TestHelp::leavingHidesAndThenEmitsReturned()
         ++returnedCount;
     });
     QTimer::singleShot(0, this, [&] {
-        if (how == "cmdRet")
+        if (how == "cmdRet") {
             QTest::mouseClick(m_dialog->cmdRet(), Qt::LeftButton);
-        else if (how == "Esc")
+        } else if (how == "Esc") {
             QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
-        else
+        } else if (how.endsWith("Enter")) {
+            UserInput::holdKey(m_dialog->cmdRet(), how == "Enter" ? Qt::Key_Return : Qt::Key_Enter,
+                               how == "Enter" ? 0 : 8);
+        } else {
             m_dialog->close();
+        }
+        // A way out that failed ends the modal wait all the same, without returned().
+        m_dialog->hide();
     });
     // As the main window's help button shows it: modally, until it is hidden.
     m_dialog->exec();

@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -59,6 +60,10 @@ private slots:
     void activationSetsTheSwatchPointers();
     void checkButtonDrawsTheSharesOfThePaintedBoard();
     void squaresShowOverTheBoardUntilTheNextPress();
+    void pressTakesTheFocusSoKeysKeepThePainting_data();
+    void pressTakesTheFocusSoKeysKeepThePainting();
+    void enterClicksTheFocusedButtonOncePerPress_data();
+    void enterClicksTheFocusedButtonOncePerPress();
 
 private:
     void makeMain();
@@ -344,6 +349,74 @@ void MainWindowPlayTest::squaresShowOverTheBoardUntilTheNextPress()
     QVERIFY(!board()->showsSquares());
     QCOMPARE(m_main->stripSurface().image(), barsWithSquares);
     QCOMPARE(shownOnScreen(board()), painted);
+}
+
+void MainWindowPlayTest::pressTakesTheFocusSoKeysKeepThePainting_data()
+{
+    QTest::addColumn<QString>("pressed");
+    QTest::addColumn<Qt::Key>("key");
+
+    QTest::newRow("board, Space") << "picClient" << Qt::Key_Space;
+    QTest::newRow("board, Enter") << "picClient" << Qt::Key_Return;
+    QTest::newRow("board, a stray key") << "picClient" << Qt::Key_A;
+    QTest::newRow("left swatch, Space") << "PicIndicate_1" << Qt::Key_Space;
+    QTest::newRow("right swatch, keypad Enter") << "PicIndicate_2" << Qt::Key_Enter;
+    QTest::newRow("graph strip, Space") << "PicMenseki" << Qt::Key_Space;
+}
+
+// After a pattern button, a press on the board, a swatch or the strip takes the keyboard focus
+// from the button: Space or Enter then reach what was pressed last and never draw the pattern
+// again over the painting.
+void MainWindowPlayTest::pressTakesTheFocusSoKeysKeepThePainting()
+{
+    QFETCH(QString, pressed);
+    QFETCH(Qt::Key, key);
+
+    makeMain();
+    m_main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    QTest::mouseClick(m_main->findChild<QAbstractButton *>("MakeGrid"), Qt::LeftButton);
+    QTest::mouseClick(board(), Qt::LeftButton, {}, board()->innerOrigin() + QPoint(100, 100));
+    auto *control = m_main->findChild<QWidget *>(pressed);
+    QTest::mouseClick(control, Qt::LeftButton, {},
+                      control == board() ? board()->innerOrigin() + QPoint(100, 100)
+                                         : control->rect().center());
+    const QImage painted = m_main->boardSurface().image();
+    QCOMPARE(boardPixel(*m_main, QPoint(100, 100)), LightBlue);
+    QCOMPARE(QApplication::focusWidget(), control);
+
+    UserInput::holdKey(control, key, 0);
+
+    QCOMPARE(m_main->boardSurface().image(), painted);
+    QCOMPARE(QApplication::focusWidget(), control);
+}
+
+void MainWindowPlayTest::enterClicksTheFocusedButtonOncePerPress_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<int>("repeats"); // the keyboard's auto-repeat while the key is held
+
+    QTest::newRow("push button, Enter") << "MakeGrid" << Qt::Key_Return << 0;
+    QTest::newRow("push button, held keypad Enter") << "MakeGrid" << Qt::Key_Enter << 8;
+    QTest::newRow("tool button, Enter") << "ColCheck" << Qt::Key_Return << 0;
+    QTest::newRow("tool button, held Enter") << "ColCheck" << Qt::Key_Return << 8;
+}
+
+void MainWindowPlayTest::enterClicksTheFocusedButtonOncePerPress()
+{
+    QFETCH(QString, button);
+    QFETCH(Qt::Key, key);
+    QFETCH(int, repeats);
+
+    makeMain();
+    auto *focused = m_main->findChild<QAbstractButton *>(button);
+    focused->setFocus(Qt::TabFocusReason);
+    QSignalSpy clicks(focused, &QAbstractButton::clicked);
+
+    UserInput::holdKey(focused, key, repeats);
+
+    QCOMPARE(clicks.count(), 1);
 }
 
 QTEST_MAIN(MainWindowPlayTest)

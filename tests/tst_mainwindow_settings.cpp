@@ -1,4 +1,5 @@
 #include "support/MainWindowFixture.h"
+#include "support/WindowManagerRequest.h"
 
 #include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
@@ -28,7 +29,8 @@ private slots:
     void printerSpeaksTheGamesPaperCodes_data();
     void printerSpeaksTheGamesPaperCodes();
     void startsMaximizedWhenTheStoreAsks();
-    void normalStateKeepsTheFixedSize();
+    void windowManagerStatesFollowTheScreenSetting_data();
+    void windowManagerStatesFollowTheScreenSetting();
 
 private:
     // Stores the texts, then makes the window from the store, not yet shown.
@@ -213,14 +215,41 @@ void MainWindowSettingsTest::startsMaximizedWhenTheStoreAsks()
     QCOMPARE(m_main->findChild<QWidget *>("cmdEnd")->geometry(), QRect(649, 377, 79, 57));
 }
 
-void MainWindowSettingsTest::normalStateKeepsTheFixedSize()
+void MainWindowSettingsTest::windowManagerStatesFollowTheScreenSetting_data()
 {
-    startGameWith({{"ScreenModeFlag", "-1"}});
+    QTest::addColumn<bool>("fillsScreen"); // ScreenModeFlag
+    QTest::addColumn<Qt::WindowState>("asked");
+
+    QTest::newRow("own size, maximised") << false << Qt::WindowMaximized;
+    QTest::newRow("own size, full screen") << false << Qt::WindowFullScreen;
+    QTest::newRow("own size, minimised") << false << Qt::WindowMinimized;
+    QTest::newRow("whole screen, restored") << true << Qt::WindowNoState;
+    QTest::newRow("whole screen, minimised") << true << Qt::WindowMinimized;
+}
+
+// The window manager may maximise, restore or minimise the window with buttons of its own; the
+// window comes straight back, shown and active, in the state the teacher's setting asks for.
+void MainWindowSettingsTest::windowManagerStatesFollowTheScreenSetting()
+{
+    QFETCH(bool, fillsScreen);
+    QFETCH(Qt::WindowState, asked);
+
+    startGameWith({{"ScreenModeFlag", fillsScreen ? "-1" : "0"}});
     m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-    m_main->showNormal();
-    QTRY_COMPARE(m_main->size(), MorvaneMain::ClientSize);
-    QCOMPARE(m_main->maximumSize(), MorvaneMain::ClientSize);
+    m_main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+
+    QVERIFY(changeStateAsTheWindowManager(*m_main, asked));
+
+    QTRY_VERIFY(!m_main->isMinimized());
+    QTRY_COMPARE(m_main->isMaximized(), fillsScreen);
+    QTRY_VERIFY(!m_main->isFullScreen());
+    QVERIFY(m_main->isVisible());
+    QTRY_VERIFY(m_main->isActiveWindow());
+    if (!fillsScreen) {
+        QTRY_COMPARE(m_main->size(), MorvaneMain::ClientSize);
+        QCOMPARE(m_main->maximumSize(), MorvaneMain::ClientSize);
+    }
 }
 
 QTEST_MAIN(MainWindowSettingsTest)

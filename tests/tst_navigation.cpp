@@ -1,6 +1,7 @@
 #include "support/DialogScript.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScreenPixels.h"
+#include "support/WindowManagerRequest.h"
 
 #include "app/settings/GameSettings.h"
 #include "board/MorvaneMain.h"
@@ -73,6 +74,8 @@ private slots:
     void enterInARateBoxSavesNothingAndLeavesTheDialogOpen_data();
     void enterInARateBoxSavesNothingAndLeavesTheDialogOpen();
     void versionWindowTwiceIsTheSameWindowShownUntilClicked();
+    void minimisedDialogComesStraightBack_data();
+    void minimisedDialogComesStraightBack();
 
 private:
     void showPaintedMain();
@@ -306,6 +309,58 @@ void NavigationTest::versionWindowTwiceIsTheSameWindowShownUntilClicked()
     QVERIFY(hiddenByTheClick);
     QVERIFY(helpShownBehind);
     QCOMPARE(splashOffCentre, QString());
+    verifyBackOnTheBoard();
+}
+
+// Minimised as the window manager's button would, a dialog comes straight back, shown and still the
+// modal window: the main window is hidden meanwhile, so nothing else of the game would be left.
+template <typename Window> bool minimiseComesBack(Window &window)
+{
+    return changeStateAsTheWindowManager(window, Qt::WindowMinimized) && QTest::qWaitFor([&] {
+               return !window.isMinimized() && window.isVisible() &&
+                      QApplication::activeModalWidget() == &window;
+           });
+}
+
+void NavigationTest::minimisedDialogComesStraightBack_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("help") << "help";
+    QTest::newRow("teacher") << "teacher";
+    QTest::newRow("version") << "version";
+}
+
+void NavigationTest::minimisedDialogComesStraightBack()
+{
+    QFETCH(QString, dialog);
+
+    showPaintedMain();
+    DialogScript script;
+    bool cameBack = false;
+    script.whenShown<HelpDialog>("help", [&](HelpDialog &help) {
+        if (dialog == "help") {
+            cameBack = minimiseComesBack(help);
+            QTest::mouseClick(help.cmdRet(), Qt::LeftButton);
+        } else if (dialog == "teacher") {
+            script.whenShown<Teacher>("teacher", [&](Teacher &teacher) {
+                cameBack = minimiseComesBack(teacher);
+                QTest::mouseClick(teacher.controls().cmdRet, Qt::LeftButton);
+            });
+            QTest::mouseClick(help.cmdTeacher(), Qt::LeftButton);
+        } else {
+            script.whenShown<frmSplash>("version", [&](frmSplash &splash) {
+                cameBack = minimiseComesBack(splash);
+                QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(30, 30));
+            });
+            QTest::mouseClick(help.Command1(), Qt::LeftButton);
+            QTest::mouseClick(help.cmdRet(), Qt::LeftButton);
+        }
+    });
+    QTest::mouseClick(m_main->controls().cmdHelp, Qt::LeftButton);
+
+    QCOMPARE(script.missed(), QStringList());
+    QVERIFY(script.ran().contains(dialog));
+    QVERIFY(cameBack);
     verifyBackOnTheBoard();
 }
 

@@ -79,6 +79,7 @@ private slots:
     void rateFollowsTheBoxText_data();
     void rateFollowsTheBoxText();
     void enterInRateBoxPressesNothing();
+    void tabVisitsTheControlsInTheFormsOrder();
     void optionSetsPrinterCode_data();
     void optionSetsPrinterCode();
     void leavingHidesAndThenEmitsReturned_data();
@@ -354,6 +355,21 @@ void TestTeacher::enterInRateBoxPressesNothing()
     QCOMPARE(m_settings.Rate[0], 0.62f);
 }
 
+// The credits box and the two default-colour swatches take the focus in their places. Each group
+// of option buttons is one stop; the arrow keys move within it. The sizes come last.
+void TestTeacher::tabVisitsTheControlsInTheFormsOrder()
+{
+    QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+    m_dialog->controls().Check[1]->setFocus(Qt::TabFocusReason);
+    const QStringList order{
+        "Check1",         "Check2",         "Check3",          "Check4",
+        "Check5",         "Check6",         "RateCombo_0",     "RateCombo_1",
+        "cmdSaveSetting", "Picture1",       "cmdRet",          "IndicateSet_1",
+        "IndicateSet_2",  "optPaperSize_0", "OptOrientated_0", "cmdPrinterSetting",
+        "Check7",         "optZoom_0",      "Check1"};
+    QCOMPARE(UserInput::tabRound(18), order);
+}
+
 void TestTeacher::optionSetsPrinterCode_data()
 {
     QTest::addColumn<bool>("paper");
@@ -411,6 +427,9 @@ void TestTeacher::leavingHidesAndThenEmitsReturned_data()
     QTest::newRow("Esc") << "Esc";
     QTest::newRow("Esc in a rate box") << "Esc in RateCombo_1";
     QTest::newRow("window close") << "close";
+    // Enter on the focused return button, once however long it is held.
+    QTest::newRow("Enter on the return button") << "Enter";
+    QTest::newRow("held Enter on the return button") << "held Enter";
 }
 
 void TestTeacher::leavingHidesAndThenEmitsReturned()
@@ -429,6 +448,8 @@ void TestTeacher::leavingHidesAndThenEmitsReturned()
             QTest::mouseClick(m_dialog->controls().cmdRet, Qt::LeftButton);
         } else if (how == "Esc") {
             QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
+        } else if (how.endsWith("Enter")) {
+            UserInput::holdKey(m_dialog->controls().cmdRet, Qt::Key_Return, how == "Enter" ? 0 : 8);
         } else if (how == "Esc in RateCombo_1") {
             QLineEdit *edit = m_dialog->controls().RateCombo[1]->lineEdit();
             edit->setFocus();
@@ -436,6 +457,8 @@ void TestTeacher::leavingHidesAndThenEmitsReturned()
         } else {
             m_dialog->close();
         }
+        // A way out that failed ends the modal wait all the same, without returned().
+        m_dialog->hide();
     });
     // As the main window shows it: modally, until it is hidden.
     m_dialog->exec();

@@ -37,3 +37,13 @@ add_dependencies(tst_file_open morvane-wmf)
 
 # The game's own start-up at a stored size, on offscreen screens that the test describes.
 morvane_add_test(tst_zoom SOURCES tst_zoom.cpp support/TemporarySettingsStore.h LIBS morvane_ui)
+
+# The real game on a desktop: under Xvfb with a real window manager, driven from outside with X
+# input. Each run starts an X server of its own; one at a time, so that no other test that needs a
+# display runs beside it. Skipped where Xvfb or the window manager is not installed.
+foreach(wm openbox metacity)
+    add_test(NAME desktop_${wm}
+        COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/desktop/desktop_test.sh ${wm} $<TARGET_FILE:morvane>)
+    set_tests_properties(desktop_${wm} PROPERTIES
+        LABELS desktop RESOURCE_LOCK x_display SKIP_RETURN_CODE 77 TIMEOUT 240)
+endforeach()

@@ -9,13 +9,17 @@ packages=(
     fonts-ipafont fonts-liberation
     # libwmf's link line names these libraries, but its -dev package does not depend on them all.
     libwmf-dev libexpat1-dev libjpeg-dev libpng-dev zlib1g-dev libfreetype-dev libx11-dev
+    # Asking the window manager for a window's frame before it is first shown.
+    libxcb1-dev
     libbenchmark-dev
     xvfb xauth x11-utils xdotool
 )
 if [ "${1:-}" = "--test" ]; then
     # sudo: the CUPS test starts its scheduler through it when not run as root.
     packages+=(cups printer-driver-cups-pdf poppler-utils sudo clang clang-tidy clang-format
-               libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
+               libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
+               # The game on a desktop: real window managers, and tools to drive and watch it.
+               openbox metacity wmctrl imagemagick)
 fi
 
 missing=()

@@ -1,6 +1,7 @@
 #include "app/widgets/QuitPrompt.h"
 
 #include "app/core/DisplayText.h"
+#include "app/widgets/MinimiseGuard.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -28,6 +29,8 @@ bool confirm(QWidget *parent)
     box.button(QMessageBox::No)->setText(QStringLiteral("いいえ"));
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
+    // Minimised, the question would leave the main window waiting behind it with no answer.
+    new MinimiseGuard(box);
     return box.exec() == QMessageBox::Yes;
 }
 
