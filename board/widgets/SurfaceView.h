@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/widgets/SquaresOverlay.h"
+
 #include <QWidget>
 
 class Surface;
@@ -27,6 +29,11 @@ public:
     void refresh();
     void refresh(const QRect &surfaceRect);
 
+    // The unit squares and the sides' counts over the surface, until hidden.
+    void showSquares(const SquareCount::Result &result, QRgb leftColor, QRgb rightColor);
+    void hideSquares();
+    bool showsSquares() const { return m_squares.isShown(); }
+
 signals:
     // `position` is in surface pixels and may be fractional (HiDPI, tablets).
     void pressed(Qt::MouseButton button, QPointF position);
@@ -38,4 +45,5 @@ protected:
 private:
     Surface &m_surface;
     Border m_border;
+    SquaresOverlay m_squares;
 };
