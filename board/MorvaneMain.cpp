@@ -196,6 +196,7 @@ void MorvaneMain::LoadSettings()
     m_teacher->setCheck(Switch::FullScreen, m_settings.ScreenModeFlag);
 
     m_teacher->setCheck(Switch::ThickLines, m_settings.LineWidth != 1);
+    m_teacher->setCheck(Switch::ShowSquares, m_settings.ShowSquares);
 
     for (size_t side : {1U, 2U}) {
         m_ui.PicIndicate[side]->setBackColor(Palette::color(m_settings.PaintColor[side]));

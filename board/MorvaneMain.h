@@ -87,6 +87,7 @@ private:
     void followScreenMode();
     void stepColor(int index);
     void showNewBoard();
+    void showSquaresIfAsked();
 
     GameSettings &m_settings;
     Surface m_board;

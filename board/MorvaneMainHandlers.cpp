@@ -7,6 +7,7 @@
 #include "board/raster/ColorStep.h"
 #include "board/raster/Measurement.h"
 #include "board/raster/Palette.h"
+#include "board/raster/SquareCount.h"
 #include "board/widgets/ColorSwatch.h"
 #include "board/widgets/SurfaceView.h"
 #include "patterns/DiagonalLines.h"
@@ -53,6 +54,7 @@ QString choosePictureFile(QWidget *parent)
 // painted is repainted on the screen: a small region stays cheap on a large, high-density screen.
 void MorvaneMain::picClient_MouseDown(Qt::MouseButton button, QPointF position)
 {
+    m_ui.picClient->hideSquares();
     const size_t side = button == Qt::LeftButton ? 1 : 2;
     m_board.setFillColor(Palette::color(m_settings.CurrentColor[side]));
     const int x = static_cast<int>(std::floor(position.x()));
@@ -104,12 +106,28 @@ void MorvaneMain::ColCheck_Click()
     drawTerritoryGraph(m_strip, count, Palette::color(m_settings.CurrentColor[1]),
                        Palette::color(m_settings.CurrentColor[2]));
     refreshStrip();
+    showSquaresIfAsked();
+}
+
+// The teacher's box "ますの数を表示する" holds the live switch; the squares are counted by the
+// same colours as the bars.
+void MorvaneMain::showSquaresIfAsked()
+{
+    if (m_teacher == nullptr || !m_teacher->isChecked(Switch::ShowSquares)) {
+        m_ui.picClient->hideSquares();
+        return;
+    }
+    const SquareCount::Result result = SquareCount::count(
+        m_board.image(), m_ui.PicIndicate[1]->BackColor(), m_ui.PicIndicate[2]->BackColor());
+    m_ui.picClient->showSquares(result, Palette::color(m_settings.CurrentColor[1]),
+                                Palette::color(m_settings.CurrentColor[2]));
 }
 
 // A pattern or the built-in picture replaced the board and emptied the graph strip. Each pattern
 // button empties both and draws its lines anew. A finger held on the old board paints nothing.
 void MorvaneMain::showNewBoard()
 {
+    m_ui.picClient->hideSquares();
     m_ui.picClient->cancelFingers();
     refreshBoard();
     refreshStrip();
@@ -175,6 +193,7 @@ void MorvaneMain::cmdFileOpen_Click()
         return;
     }
     m_board.setPicture(*picture);
+    m_ui.picClient->hideSquares();
     refreshBoard();
 }
 

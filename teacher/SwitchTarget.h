@@ -1,6 +1,6 @@
 #pragma once
 
-// The teacher dialog's seven switches, in the order of its boxes Check1 to Check7.
+// The teacher dialog's switches, in the order of its boxes Check1 to Check8.
 enum class Switch {
     Search = 1,    // Check1 "調べる機能を使う": the measurement button
     PatternChoice, // Check2 "模様が選べる": five of the pattern buttons
@@ -9,8 +9,9 @@ enum class Switch {
     ColourPrint,   // Check5 "印刷をカラーにする"
     FullScreen,    // Check6 "画面をすべて占有する"
     ThickLines,    // Check7 "線を太くする"
+    ShowSquares,   // Check8 "ますの数を表示する": read by the check button
 };
-constexpr int SwitchCount = 7;
+constexpr int SwitchCount = 8;
 
 // What the switches that act on the running game act on: the main window. The dialog calls it
 // each time such a box changes, by the teacher's click or by the settings loading at start.

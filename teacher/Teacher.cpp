@@ -122,7 +122,8 @@ void Teacher::Check_Click(Switch box)
 {
     const bool ticked = isChecked(box);
     switch (box) {
-    case Switch::ColorChange: // the main window reads the box itself
+    case Switch::ColorChange: // the main window reads these boxes itself
+    case Switch::ShowSquares:
         break;
     case Switch::ColourPrint:
         m_settings.PrintModeFlag = ticked;
@@ -207,6 +208,7 @@ void Teacher::cmdSaveSetting_Click()
     values.PrintModeFlag = isChecked(Switch::ColourPrint);
     values.ScreenModeFlag = isChecked(Switch::FullScreen);
     values.LineWidth = isChecked(Switch::ThickLines) ? 2 : 1;
+    values.ShowSquares = isChecked(Switch::ShowSquares);
     if (SettingsStore::write(values))
         return;
     // The game goes on with the settings as they are; only the next start is affected.

@@ -19,8 +19,8 @@ class Teacher : public QDialog
     Q_OBJECT
 
 public:
-    // 6750 x 5070 twips: the form's 4050 and a row for the game's size under it.
-    static constexpr QSize ClientSize{450, 338};
+    // 6750 x 5460 twips: the form's 4050, a row for the game's size and one for the squares' box.
+    static constexpr QSize ClientSize{450, 364};
 
     // Fills the rate boxes and the default-colour swatches from `settings`, which must have been
     // read from the store already.

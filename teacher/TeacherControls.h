@@ -15,11 +15,11 @@ class QToolButton;
 class ZoomChoice;
 
 // The controls of the teacher dialog, each named (objectName) as its field; members of a control
-// array are named with their index after an underscore: "Check1" to "Check7" stand apart as the
+// array are named with their index after an underscore: "Check1" to "Check8" stand apart as the
 // form names them, "IndicateSet_1", "RateCombo_0", "optPaperSize_2", "OptOrientated_1".
 struct TeacherControls
 {
-    std::array<QCheckBox *, 8> Check{}; // Check1 to Check7; 0 unused
+    std::array<QCheckBox *, 9> Check{}; // Check1 to Check8; 0 unused
 
     QGroupBox *Frame2 = nullptr;                // "色の初期値"
     std::array<ColorSwatch *, 3> IndicateSet{}; // 1 left, 2 right; 0 unused

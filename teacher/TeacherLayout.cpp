@@ -211,6 +211,16 @@ void buildZoomFrame(TeacherControls &ui, QDialog &dialog)
     ui.FrameZoom->setFocusPolicy(Qt::NoFocus);
 }
 
+// The switch for counting squares, added after the form's seven, in a row of its own at the
+// bottom: the column of the seven boxes is full down to the credits.
+void buildSquaresBox(TeacherControls &ui, QDialog &dialog)
+{
+    ui.Check[8] = place(new QCheckBox(QStringLiteral("ますの数を表示する"), &dialog), "Check8",
+                        QRect(225, 5100, 6300, 285));
+    ui.Check[8]->setToolTip(QStringLiteral(
+        "調べるボタンで、ますの目と、それぞれの広さ（ますの数）と陣の数も表示します。"));
+}
+
 // The form's tab order. The picture boxes (the credits box and the two swatches) take the focus in
 // their places, and when clicked, as the buttons do, so that no key repeats a button afterwards.
 void setTabOrder(const TeacherControls &ui)
@@ -229,12 +239,13 @@ void setTabOrder(const TeacherControls &ui)
         box->setFocusPolicy(Qt::StrongFocus);
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-    // The sizes, in the row under the rest, come last.
+    // The sizes and the squares' box, in the rows under the rest, come last.
     QWidget *previous = order.back();
     for (QRadioButton *size : ui.FrameZoom->options()) {
         QWidget::setTabOrder(previous, size);
         previous = size;
     }
+    QWidget::setTabOrder(previous, ui.Check[8]);
 }
 
 } // namespace
@@ -249,6 +260,7 @@ TeacherControls buildTeacherControls(QDialog &dialog)
     buildButtons(ui, dialog);
     buildPictures(ui, dialog);
     buildZoomFrame(ui, dialog);
+    buildSquaresBox(ui, dialog);
     for (QGroupBox *box : {ui.Frame1, ui.Frame2, ui.Frame3, ui.Frame4})
         box->setFocusPolicy(Qt::NoFocus);
     setTabOrder(ui);

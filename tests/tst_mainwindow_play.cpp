@@ -5,6 +5,7 @@
 #include "board/MorvaneMain.h"
 #include "board/widgets/ColorSwatch.h"
 #include "board/widgets/SurfaceView.h"
+#include "support/ScreenPixels.h"
 #include "support/UserInput.h"
 #include "teacher/Teacher.h"
 
@@ -70,6 +71,7 @@ private slots:
     void swatchesStayWhenColourChangesAreNotAllowed();
     void activationSetsTheSwatchPointers();
     void checkButtonDrawsTheSharesOfThePaintedBoard();
+    void squaresShowOverTheBoardUntilTheNextPress();
     void pressTakesTheFocusSoKeysKeepThePainting_data();
     void pressTakesTheFocusSoKeysKeepThePainting();
     void enterClicksTheFocusedButtonOncePerPress_data();
@@ -312,6 +314,61 @@ void MainWindowPlayTest::checkButtonDrawsTheSharesOfThePaintedBoard()
     QCOMPARE(swatch(1)->BackColor(), LightGreen);
     QTest::mouseClick(check, Qt::LeftButton);
     QCOMPARE(stripRow(), QList<QRgb>({Grey, Grey, Black, White, LightRed, LightRed}));
+}
+
+// The teacher's switch stored on: the check shows the unit grid and the counts over the board, in
+// what the screen shows and what a window print grabs, and leaves the board's raster and the bars
+// as they are with the switch off.
+void MainWindowPlayTest::squaresShowOverTheBoardUntilTheNextPress()
+{
+    m_store->set(QStringLiteral("ShowSquares"), QStringLiteral("-1"));
+    startGame();
+    auto *check = m_main->findChild<QAbstractButton *>("ColCheck");
+    auto *triangles = m_main->findChild<QAbstractButton *>("MakeTriangle");
+    const QPoint origin = board()->innerOrigin();
+    QTest::mouseClick(triangles, Qt::LeftButton);
+    for (QPoint triangle : {QPoint(40, 10), QPoint(10, 40)})
+        QTest::mouseClick(board(), Qt::LeftButton, {}, origin + triangle);
+    QTest::mouseClick(board(), Qt::RightButton, {}, origin + QPoint(600, 460));
+    const QImage painted = m_main->boardSurface().image().convertToFormat(QImage::Format_RGB32);
+    // On no pattern line and in no corner: only the grid line at x = 360 passes here.
+    const QPoint onTheGrid(360, 20);
+    QCOMPARE(painted.pixel(onTheGrid), White);
+
+    QTest::mouseClick(check, Qt::LeftButton);
+    QVERIFY(board()->showsSquares());
+    QCOMPARE(m_main->boardSurface().image().convertToFormat(QImage::Format_RGB32), painted);
+    const QImage barsWithSquares = m_main->stripSurface().image();
+    const QImage shown = shownOnScreen(board());
+    QVERIFY(shown.pixel(onTheGrid) != White);
+    QCOMPARE(shown.pixel(onTheGrid),
+             m_main->grab().toImage().pixel(board()->mapTo(m_main.get(), origin + onTheGrid)));
+    // The left count's plate in the bottom left corner holds text in the left colour.
+    const QImage corner = shown.copy(0, 400, 200, 80);
+    bool leftColourInCorner = false;
+    for (int y = 0; y < corner.height() && !leftColourInCorner; ++y)
+        for (int x = 0; x < corner.width() && !leftColourInCorner; ++x)
+            leftColourInCorner = corner.pixel(x, y) == LightBlue;
+    QVERIFY(leftColourInCorner);
+
+    // A press on the board takes the squares away; so does a new pattern.
+    QTest::mouseClick(board(), Qt::LeftButton, {}, origin + QPoint(320, 240));
+    QVERIFY(!board()->showsSquares());
+    QCOMPARE(shownOnScreen(board()).pixel(onTheGrid), White);
+    QTest::mouseClick(check, Qt::LeftButton);
+    QVERIFY(board()->showsSquares());
+    QTest::mouseClick(triangles, Qt::LeftButton);
+    QVERIFY(!board()->showsSquares());
+
+    // The switch off: the same board shows nothing over it and the same bars.
+    for (QPoint triangle : {QPoint(40, 10), QPoint(10, 40)})
+        QTest::mouseClick(board(), Qt::LeftButton, {}, origin + triangle);
+    QTest::mouseClick(board(), Qt::RightButton, {}, origin + QPoint(600, 460));
+    m_main->teacherDialog()->setCheck(Switch::ShowSquares, false);
+    QTest::mouseClick(check, Qt::LeftButton);
+    QVERIFY(!board()->showsSquares());
+    QCOMPARE(m_main->stripSurface().image(), barsWithSquares);
+    QCOMPARE(shownOnScreen(board()), painted);
 }
 
 void MainWindowPlayTest::pressTakesTheFocusSoKeysKeepThePainting_data()

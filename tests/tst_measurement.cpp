@@ -1,7 +1,9 @@
 #include "board/raster/ColorStep.h"
 #include "board/raster/Measurement.h"
 #include "board/raster/Palette.h"
+#include "board/raster/SquareCount.h"
 #include "board/raster/Surface.h"
+#include "support/PatternPresses.h"
 
 #include <QTest>
 
@@ -61,6 +63,8 @@ private slots:
     void barsCoverTheRoundedShares_data();
     void barsCoverTheRoundedShares();
     void graphSpansTheWholeStripHeight();
+    void squaresAndRegionsOfRealBoards_data();
+    void squaresAndRegionsOfRealBoards();
 };
 
 void MeasurementTest::colorStepSequences_data()
@@ -230,6 +234,88 @@ void MeasurementTest::graphSpansTheWholeStripHeight()
         QCOMPARE(strip.image().pixel(320, y), Palette::Black);
         QCOMPARE(strip.image().pixel(321, y), Palette::White);
     }
+}
+
+using Seeds = QList<QPoint>;
+
+// The centres of the large grid's 48 squares but the first, which the right side holds.
+Seeds allLargeSquaresButTheFirst()
+{
+    Seeds seeds;
+    for (int row = 0; row < 6; ++row)
+        for (int column = 0; column < 8; ++column)
+            if (row + column > 0)
+                seeds << QPoint(column * 80 + 40, row * 80 + 40);
+    return seeds;
+}
+
+void MeasurementTest::squaresAndRegionsOfRealBoards_data()
+{
+    QTest::addColumn<PatternPress>("pattern");
+    QTest::addColumn<QLine>("extraWall"); // drawn in black after the pattern, unless null
+    QTest::addColumn<Seeds>("leftSeeds");
+    QTest::addColumn<Seeds>("rightSeeds");
+    QTest::addColumn<int>("leftHalves");
+    QTest::addColumn<int>("leftRegions");
+    QTest::addColumn<int>("rightHalves");
+    QTest::addColumn<int>("rightRegions");
+    QTest::addColumn<QString>("leftText");
+
+    QTest::newRow("fine grid: 3 cells left, 5 right")
+        << PatternPresses::gridSmall << QLine() << Seeds{{20, 20}, {60, 20}, {100, 20}}
+        << Seeds{{20, 60}, {60, 60}, {100, 60}, {140, 60}, {620, 460}} << 6 << 3 << 10 << 5
+        << "3こ分";
+    QTest::newRow("large grid: one cell is 4 squares")
+        << PatternPresses::grid << QLine() << Seeds{{40, 40}} << Seeds{} << 8 << 1 << 0 << 0
+        << "4こ分";
+    QTest::newRow("triangles: two of one grid square")
+        << PatternPresses::triangle << QLine() << Seeds{{40, 10}, {10, 40}} << Seeds{{600, 460}}
+        << 4 << 2 << 2 << 1 << "2こ分";
+    QTest::newRow("diagonal lines: a whole triangle, and one at the edge")
+        << PatternPresses::naname << QLine() << Seeds{{120, 20}} << Seeds{{5, 70}} << 4 << 1 << 2
+        << 1 << "2こ分";
+    QTest::newRow("half a unit square") << PatternPresses::gridSmall << QLine(20, 0, 20, 40)
+                                        << Seeds{{10, 20}} << Seeds{} << 1 << 1 << 0 << 0 << "半分";
+    QTest::newRow("three squares and a half") << PatternPresses::gridSmall << QLine(20, 0, 20, 40)
+                                              << Seeds{{10, 20}, {60, 20}, {100, 20}, {140, 20}}
+                                              << Seeds{} << 7 << 4 << 0 << 0 << "3こ分と半分";
+    QTest::newRow("painted all over: 192 less the other side")
+        << PatternPresses::grid << QLine() << allLargeSquaresButTheFirst() << Seeds{{40, 40}} << 376
+        << 47 << 8 << 1 << "188こ分";
+    QTest::newRow("nothing painted")
+        << PatternPresses::triangle << QLine() << Seeds{} << Seeds{} << 0 << 0 << 0 << 0 << "0こ";
+}
+
+// Areas and regions of boards drawn by the pattern buttons themselves and painted by the fill.
+void MeasurementTest::squaresAndRegionsOfRealBoards()
+{
+    QFETCH(PatternPress, pattern);
+    QFETCH(QLine, extraWall);
+    QFETCH(Seeds, leftSeeds);
+    QFETCH(Seeds, rightSeeds);
+    QFETCH(int, leftHalves);
+    QFETCH(int, leftRegions);
+    QFETCH(int, rightHalves);
+    QFETCH(int, rightRegions);
+    QFETCH(QString, leftText);
+
+    BoardFixture fixture;
+    fixture.press(pattern);
+    Surface &board = fixture.board;
+    if (!extraWall.isNull())
+        board.line(extraWall.x1(), extraWall.y1(), extraWall.x2(), extraWall.y2(), Palette::Black);
+    board.setFillStyle(Surface::FillStyle::Solid);
+    for (QPoint seed : leftSeeds)
+        paint(board, seed, LeftColor);
+    for (QPoint seed : rightSeeds)
+        paint(board, seed, RightColor);
+
+    const SquareCount::Result result = SquareCount::count(board.image(), LeftColor, RightColor);
+    QCOMPARE(result.left.halves, leftHalves);
+    QCOMPARE(result.left.regions, leftRegions);
+    QCOMPARE(result.right.halves, rightHalves);
+    QCOMPARE(result.right.regions, rightRegions);
+    QCOMPARE(SquareCount::areaText(result.left.halves), leftText);
 }
 
 QTEST_APPLESS_MAIN(MeasurementTest)

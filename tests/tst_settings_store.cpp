@@ -58,6 +58,7 @@ void SettingsStoreTest::emptyStoreGivesTheDefaults()
     QCOMPARE(settings.Rate[0], 0.85F);
     QCOMPARE(settings.Rate[1], 0.75F);
     QCOMPARE(settings.Zoom, qint16(100));
+    QVERIFY(!settings.ShowSquares);
     QVERIFY(!QFile::exists(userFile())); // reading creates nothing
 }
 
@@ -79,6 +80,7 @@ void SettingsStoreTest::storedTextsAreConverted_data()
     QTest::newRow("Zoom 1.5") << QByteArray("Zoom=1.5") << "Zoom" << 150.0;
     QTest::newRow("Zoom 2") << QByteArray("Zoom=2") << "Zoom" << 200.0;
     QTest::newRow("Zoom 1") << QByteArray("Zoom=1") << "Zoom" << 100.0;
+    QTest::newRow("ShowSquares -1") << QByteArray("ShowSquares=-1") << "ShowSquares" << 1.0;
 }
 
 static double fieldValue(const GameSettings &settings, const QString &field)
@@ -103,6 +105,8 @@ static double fieldValue(const GameSettings &settings, const QString &field)
         return settings.CanSearchButton;
     if (field == "Zoom")
         return settings.Zoom;
+    if (field == "ShowSquares")
+        return settings.ShowSquares;
     return -999;
 }
 
@@ -127,6 +131,8 @@ void SettingsStoreTest::badTextsFallBackToTheDefaultWithAWarning_data()
         << QByteArray("LineWidth=40000") << "LineWidth" << 1.0 << "40000";
     QTest::newRow("Boolean yes") << QByteArray("CanSearchButton=yes") << "CanSearchButton" << 1.0
                                  << "yes";
+    QTest::newRow("ShowSquares yes")
+        << QByteArray("ShowSquares=yes") << "ShowSquares" << 0.0 << "yes";
     QTest::newRow("rate abc") << QByteArray("RateYoko=abc") << "RateYoko" << double(0.85F) << "abc";
     QTest::newRow("rate with a comma")
         << QByteArray("RateTate=0,85") << "RateTate" << double(0.75F) << "0,85";
@@ -172,6 +178,7 @@ void SettingsStoreTest::savedValuesAreReadBack()
     saved.Rate = {0.5F, 1.0F / 3.0F};
     saved.PaintColor = {0, 3, 15};
     saved.Zoom = 150;
+    saved.ShowSquares = true;
     QVERIFY(SettingsStore::write(saved));
 
     GameSettings settings;
@@ -188,6 +195,7 @@ void SettingsStoreTest::savedValuesAreReadBack()
     QCOMPARE(settings.PaintColor[1], qint16(3));
     QCOMPARE(settings.PaintColor[2], qint16(15));
     QCOMPARE(settings.Zoom, qint16(150));
+    QCOMPARE(settings.ShowSquares, true);
 }
 
 void SettingsStoreTest::saveWritesTheTextForms()
@@ -215,7 +223,8 @@ void SettingsStoreTest::saveWritesTheTextForms()
     QCOMPARE(file.value("PaintColorLeft").toString(), QString("9"));
     QCOMPARE(file.value("PaintColorRight").toString(), QString("12"));
     QCOMPARE(file.value("Zoom").toString(), QString("1.25"));
-    QCOMPARE(file.childKeys().size(), 12);
+    QCOMPARE(file.value("ShowSquares").toString(), QString("0"));
+    QCOMPARE(file.childKeys().size(), 13);
     QVERIFY(!file.contains("PaperSize") && !file.contains("Orientation"));
 }
 

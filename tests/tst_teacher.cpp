@@ -140,6 +140,7 @@ void TestTeacher::checkBoxReactsToStateChangesOnly_data()
         {5, false, "PrintModeFlag"},
         {6, true, {}},
         {7, false, "LineWidth"},
+        {8, false, "ShowSquares"},
     };
     for (const auto &entry : boxes) {
         for (bool byClick : {true, false})
@@ -355,7 +356,8 @@ void TestTeacher::enterInRateBoxPressesNothing()
 }
 
 // The credits box and the two default-colour swatches take the focus in their places. Each group
-// of option buttons is one stop; the arrow keys move within it. The sizes come last.
+// of option buttons is one stop; the arrow keys move within it. The sizes and the squares' box
+// come last.
 void TestTeacher::tabVisitsTheControlsInTheFormsOrder()
 {
     QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
@@ -365,8 +367,8 @@ void TestTeacher::tabVisitsTheControlsInTheFormsOrder()
         "Check5",         "Check6",         "RateCombo_0",     "RateCombo_1",
         "cmdSaveSetting", "Picture1",       "cmdRet",          "IndicateSet_1",
         "IndicateSet_2",  "optPaperSize_0", "OptOrientated_0", "cmdPrinterSetting",
-        "Check7",         "optZoom_0",      "Check1"};
-    QCOMPARE(UserInput::tabRound(18), order);
+        "Check7",         "optZoom_0",      "Check8",          "Check1"};
+    QCOMPARE(UserInput::tabRound(19), order);
 }
 
 void TestTeacher::optionSetsPrinterCode_data()

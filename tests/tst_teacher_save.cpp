@@ -32,6 +32,7 @@ const QStringList SavedKeys{
     "CanSearchButton", "CanSelectButton", "CanColorChange",  "CanOpenFile",
     "PrintModeFlag",   "ScreenModeFlag",  "LineWidth",       "RateYoko",
     "RateTate",        "PaintColorLeft",  "PaintColorRight", "Zoom",
+    "ShowSquares",
 };
 
 void clickBox(QWidget *box)
@@ -92,6 +93,7 @@ void TestTeacherSave::startGame()
     m_dialog->setCheck(Switch::ColourPrint, m_settings.PrintModeFlag);
     m_dialog->setCheck(Switch::FullScreen, m_settings.ScreenModeFlag);
     m_dialog->setCheck(Switch::ThickLines, m_settings.LineWidth != 1);
+    m_dialog->setCheck(Switch::ShowSquares, m_settings.ShowSquares);
     m_dialog->show();
 }
 
@@ -112,34 +114,35 @@ void TestTeacherSave::saveWritesWhatTheDialogShows_data()
 
     QTest::newRow("defaults as loaded")
         << QByteArray() << QList<int>{} << QString() << QString() << 0 << -1
-        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0.85", "0.75", "9", "12", "1"};
+        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0.85", "0.75", "9", "12", "1", "0"};
     QTest::newRow("every box clear")
         << QByteArray() << QList<int>{1, 2, 3, 4} << QString() << QString() << 0 << -1
-        << QStringList{"0", "0", "0", "0", "0", "0", "1", "0.85", "0.75", "9", "12", "1"};
+        << QStringList{"0", "0", "0", "0", "0", "0", "1", "0.85", "0.75", "9", "12", "1", "0"};
     QTest::newRow("every box ticked")
-        << QByteArray() << QList<int>{5, 6, 7} << QString() << QString() << 0 << -1
-        << QStringList{"-1", "-1", "-1", "-1", "-1", "-1", "2", "0.85", "0.75", "9", "12", "1"};
+        << QByteArray() << QList<int>{5, 6, 7, 8} << QString() << QString() << 0 << -1
+        << QStringList{"-1",   "-1",   "-1", "-1", "-1", "-1", "2",
+                       "0.85", "0.75", "9",  "12", "1",  "-1"};
     QTest::newRow("typed rates") << QByteArray() << QList<int>{} << "0.5"
                                  << "1.5" << 0 << -1
-                                 << QStringList{"-1", "-1",  "-1",  "-1", "0",  "0",
-                                                "1",  "0.5", "1.5", "9",  "12", "1"};
+                                 << QStringList{"-1",  "-1",  "-1", "-1", "0", "0", "1",
+                                                "0.5", "1.5", "9",  "12", "1", "0"};
     QTest::newRow("rate that is not a number")
         << QByteArray() << QList<int>{} << "abc"
         << "0.600" << 0 << -1
-        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0", "0.6", "9", "12", "1"};
+        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0", "0.6", "9", "12", "1", "0"};
     QTest::newRow("left colour stepped past the right one")
         << QByteArray() << QList<int>{2} << QString() << QString() << 3 << -1
-        << QStringList{"-1", "0", "-1", "-1", "0", "0", "1", "0.85", "0.75", "13", "12", "1"};
+        << QStringList{"-1", "0", "-1", "-1", "0", "0", "1", "0.85", "0.75", "13", "12", "1", "0"};
     QTest::newRow("thin lines saved over a system-wide thick")
         << QByteArray("[Setting]\nLineWidth=2\nCanOpenFile=0\n") << QList<int>{7} << QString()
         << QString() << 0 << -1
-        << QStringList{"-1", "-1", "-1", "0", "0", "0", "1", "0.85", "0.75", "9", "12", "1"};
+        << QStringList{"-1", "-1", "-1", "0", "0", "0", "1", "0.85", "0.75", "9", "12", "1", "0"};
     QTest::newRow("size for the projector")
         << QByteArray() << QList<int>{} << QString() << QString() << 0 << 3
-        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0.85", "0.75", "9", "12", "2"};
+        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0.85", "0.75", "9", "12", "2", "0"};
     QTest::newRow("the layout's size over a system-wide 1.5")
         << QByteArray("[Setting]\nZoom=1.5\n") << QList<int>{} << QString() << QString() << 0 << 0
-        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0.85", "0.75", "9", "12", "1"};
+        << QStringList{"-1", "-1", "-1", "-1", "0", "0", "1", "0.85", "0.75", "9", "12", "1", "0"};
 }
 
 void TestTeacherSave::saveWritesWhatTheDialogShows()

@@ -5,6 +5,7 @@ morvane_add_test(tst_mainwindow_settings
     SOURCES tst_mainwindow_settings.cpp support/MainWindowFixture.h LIBS morvane_ui)
 morvane_add_test(tst_mainwindow_play
     SOURCES tst_mainwindow_play.cpp support/MainWindowFixture.h support/RepaintRecorder.h
+        support/ScreenPixels.h
     LIBS morvane_ui)
 morvane_add_test(tst_mainwindow_quit
     SOURCES tst_mainwindow_quit.cpp support/MainWindowFixture.h LIBS morvane_ui)

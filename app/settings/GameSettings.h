@@ -24,4 +24,7 @@ struct GameSettings
     // size this run was started at, which is smaller when the chosen one did not fit the screen.
     qint16 Zoom = 0;
     qint16 ZoomInEffect = 100; // not persisted; set by the start-up before the main window
+    // Whether the check button also shows the unit squares and regions each side holds: only the
+    // start value of the teacher dialog's box, which holds the live switch.
+    bool ShowSquares = false;
 };

@@ -78,9 +78,9 @@ constexpr SettingKey zoomKey()
 
 } // namespace
 
-const std::array<SettingKey, 12> &settingKeys()
+const std::array<SettingKey, 13> &settingKeys()
 {
-    static const std::array<SettingKey, 12> keys = {
+    static const std::array<SettingKey, 13> keys = {
         booleanKey<&GameSettings::CanSearchButton>("CanSearchButton", "-1"),
         booleanKey<&GameSettings::CanSelectButton>("CanSelectButton", "-1"),
         booleanKey<&GameSettings::CanColorChange>("CanColorChange", "-1"),
@@ -92,8 +92,9 @@ const std::array<SettingKey, 12> &settingKeys()
         paintColorKey<2>("PaintColorRight", "12"),
         rateKey<0>("RateYoko", "0.85"),
         rateKey<1>("RateTate", "0.75"),
-        // Added after the eleven, which keep their order and forms.
+        // Added after the eleven, which keep their order and forms, in the order they came.
         zoomKey(),
+        booleanKey<&GameSettings::ShowSquares>("ShowSquares", "0"),
     };
     return keys;
 }

@@ -19,5 +19,5 @@ struct SettingKey
     QString (*write)(const GameSettings &settings);
 };
 
-// The twelve keys in the order in which they are read at start.
-const std::array<SettingKey, 12> &settingKeys();
+// The thirteen keys in the order in which they are read at start.
+const std::array<SettingKey, 13> &settingKeys();

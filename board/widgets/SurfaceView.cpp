@@ -42,6 +42,20 @@ void SurfaceView::refresh(const QRect &surfaceRect)
     update(surfaceRect.translated(innerOrigin()));
 }
 
+void SurfaceView::showSquares(const SquareCount::Result &result, QRgb leftColor, QRgb rightColor)
+{
+    m_squares.show(result, leftColor, rightColor);
+    refresh();
+}
+
+void SurfaceView::hideSquares()
+{
+    if (!m_squares.isShown())
+        return;
+    m_squares.hide();
+    refresh();
+}
+
 void SurfaceView::acceptFingersAndPens()
 {
     if (m_fingers != nullptr)
@@ -95,6 +109,7 @@ void SurfaceView::paintEvent(QPaintEvent *event)
     const QRect dirty = event->rect() & inner;
     if (!dirty.isEmpty())
         painter.drawImage(dirty, m_surface.image(), dirty.translated(-innerOrigin()));
+    m_squares.paint(painter, inner);
 
     if (m_border == Border::Flat) {
         // Filled rather than stroked: a stroked line would spill half a pixel onto the board's

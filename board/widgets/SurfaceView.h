@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/widgets/SquaresOverlay.h"
+
 #include <QWidget>
 
 class FingerTracker;
@@ -28,6 +30,11 @@ public:
     void refresh();
     void refresh(const QRect &surfaceRect);
 
+    // The unit squares and the sides' counts over the surface, until hidden.
+    void showSquares(const SquareCount::Result &result, QRgb leftColor, QRgb rightColor);
+    void hideSquares();
+    bool showsSquares() const { return m_squares.isShown(); }
+
     // Makes this the play board for fingers and pens too. A finger's tap presses as the left
     // button does, a finger held still as the right button, with a ring at the finger while the
     // hold runs. A pen presses at once, as a mouse: its tip as the left button, its side buttons
@@ -53,5 +60,6 @@ private:
 
     Surface &m_surface;
     Border m_border;
+    SquaresOverlay m_squares;
     FingerTracker *m_fingers = nullptr; // null until fingers and pens are accepted
 };

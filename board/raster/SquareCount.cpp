@@ -1,0 +1,116 @@
+#include "board/raster/SquareCount.h"
+
+#include <QImage>
+
+#include <cmath>
+#include <vector>
+
+namespace SquareCount {
+
+namespace {
+
+constexpr QRgb RgbMask = 0x00ffffff;
+
+struct SquareTally
+{
+    int nonBlack = 0;
+    int left = 0;
+    int right = 0;
+};
+
+// The number of 4-connected areas of `color`, with an explicit stack of pixel indices.
+int regionsOf(const QImage &board, QRgb color)
+{
+    const int width = board.width();
+    const int height = board.height();
+    std::vector<bool> seen(static_cast<size_t>(width) * static_cast<size_t>(height));
+    const auto isColor = [&board, color](int x, int y) {
+        return (reinterpret_cast<const QRgb *>(board.constScanLine(y))[x] & RgbMask) == color;
+    };
+    std::vector<int> stack;
+    int regions = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const auto start = static_cast<size_t>(y * width + x);
+            if (seen[start] || !isColor(x, y))
+                continue;
+            ++regions;
+            seen[start] = true;
+            stack.push_back(y * width + x);
+            while (!stack.empty()) {
+                const int at = stack.back();
+                stack.pop_back();
+                const int px = at % width;
+                const int py = at / width;
+                const auto visit = [&](int nx, int ny) {
+                    if (nx < 0 || ny < 0 || nx >= width || ny >= height)
+                        return;
+                    const auto index = static_cast<size_t>(ny * width + nx);
+                    if (seen[index] || !isColor(nx, ny))
+                        return;
+                    seen[index] = true;
+                    stack.push_back(ny * width + nx);
+                };
+                visit(px - 1, py);
+                visit(px + 1, py);
+                visit(px, py - 1);
+                visit(px, py + 1);
+            }
+        }
+    }
+    return regions;
+}
+
+int roundedHalves(double squares)
+{
+    return static_cast<int>(std::lround(squares * 2));
+}
+
+} // namespace
+
+Result count(const QImage &source, QRgb leftColor, QRgb rightColor)
+{
+    const QImage board = source.convertToFormat(QImage::Format_RGB32);
+    const QRgb left = leftColor & RgbMask;
+    const QRgb right = rightColor & RgbMask;
+    const int columns = (board.width() + UnitSquare - 1) / UnitSquare;
+    const int rows = (board.height() + UnitSquare - 1) / UnitSquare;
+    std::vector<SquareTally> squares(static_cast<size_t>(columns) * static_cast<size_t>(rows));
+    for (int y = 0; y < board.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(board.constScanLine(y));
+        SquareTally *rowOfSquares = &squares[static_cast<size_t>(y / UnitSquare * columns)];
+        for (int x = 0; x < board.width(); ++x) {
+            const QRgb color = line[x] & RgbMask;
+            SquareTally &square = rowOfSquares[x / UnitSquare];
+            square.nonBlack += color != 0;
+            square.left += color == left;
+            square.right += color == right;
+        }
+    }
+    // A side coloured black would hold pixels that count as no square's ground: its shares are
+    // taken of the whole square instead, so that they stay between 0 and 1.
+    double leftSquares = 0;
+    double rightSquares = 0;
+    const int squarePixels = UnitSquare * UnitSquare;
+    for (const SquareTally &square : squares) {
+        const auto share = [&square, squarePixels](int pixels, QRgb color) {
+            const int ground = color == 0 ? squarePixels : square.nonBlack;
+            return ground == 0 ? 0.0 : double(pixels) / ground;
+        };
+        leftSquares += share(square.left, left);
+        rightSquares += share(square.right, right);
+    }
+    return {{roundedHalves(leftSquares), regionsOf(board, left)},
+            {roundedHalves(rightSquares), regionsOf(board, right)}};
+}
+
+QString areaText(int halves)
+{
+    const int whole = halves / 2;
+    const bool half = halves % 2 != 0;
+    if (!half)
+        return whole == 0 ? QStringLiteral("0こ") : QStringLiteral("%1こ分").arg(whole);
+    return whole == 0 ? QStringLiteral("半分") : QStringLiteral("%1こ分と半分").arg(whole);
+}
+
+} // namespace SquareCount
