@@ -31,7 +31,8 @@ int regionsOf(const QImage &board, QRgb color)
     int regions = 0;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const auto start = static_cast<size_t>(y * width + x);
+            const size_t start =
+                static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x);
             if (seen[start] || !isColor(x, y))
                 continue;
             ++regions;
@@ -45,7 +46,8 @@ int regionsOf(const QImage &board, QRgb color)
                 const auto visit = [&](int nx, int ny) {
                     if (nx < 0 || ny < 0 || nx >= width || ny >= height)
                         return;
-                    const auto index = static_cast<size_t>(ny * width + nx);
+                    const size_t index = static_cast<size_t>(ny) * static_cast<size_t>(width) +
+                                         static_cast<size_t>(nx);
                     if (seen[index] || !isColor(nx, ny))
                         return;
                     seen[index] = true;
@@ -68,18 +70,19 @@ int roundedHalves(double squares)
 
 } // namespace
 
-Result count(const QImage &source, QRgb leftColor, QRgb rightColor)
+Result count(const QImage &board, QRgb leftColor, QRgb rightColor)
 {
-    const QImage board = source.convertToFormat(QImage::Format_RGB32);
+    const QImage image = board.convertToFormat(QImage::Format_RGB32);
     const QRgb left = leftColor & RgbMask;
     const QRgb right = rightColor & RgbMask;
-    const int columns = (board.width() + UnitSquare - 1) / UnitSquare;
-    const int rows = (board.height() + UnitSquare - 1) / UnitSquare;
+    const int columns = (image.width() + UnitSquare - 1) / UnitSquare;
+    const int rows = (image.height() + UnitSquare - 1) / UnitSquare;
     std::vector<SquareTally> squares(static_cast<size_t>(columns) * static_cast<size_t>(rows));
-    for (int y = 0; y < board.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(board.constScanLine(y));
-        SquareTally *rowOfSquares = &squares[static_cast<size_t>(y / UnitSquare * columns)];
-        for (int x = 0; x < board.width(); ++x) {
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        SquareTally *rowOfSquares =
+            &squares[static_cast<size_t>(y / UnitSquare) * static_cast<size_t>(columns)];
+        for (int x = 0; x < image.width(); ++x) {
             const QRgb color = line[x] & RgbMask;
             SquareTally &square = rowOfSquares[x / UnitSquare];
             square.nonBlack += color != 0;
@@ -91,17 +94,17 @@ Result count(const QImage &source, QRgb leftColor, QRgb rightColor)
     // taken of the whole square instead, so that they stay between 0 and 1.
     double leftSquares = 0;
     double rightSquares = 0;
-    const int squarePixels = UnitSquare * UnitSquare;
+    constexpr int squarePixels = UnitSquare * UnitSquare;
     for (const SquareTally &square : squares) {
-        const auto share = [&square, squarePixels](int pixels, QRgb color) {
+        const auto share = [&square](int pixels, QRgb color) {
             const int ground = color == 0 ? squarePixels : square.nonBlack;
             return ground == 0 ? 0.0 : double(pixels) / ground;
         };
         leftSquares += share(square.left, left);
         rightSquares += share(square.right, right);
     }
-    return {{roundedHalves(leftSquares), regionsOf(board, left)},
-            {roundedHalves(rightSquares), regionsOf(board, right)}};
+    return {{roundedHalves(leftSquares), regionsOf(image, left)},
+            {roundedHalves(rightSquares), regionsOf(image, right)}};
 }
 
 QString areaText(int halves)
