@@ -1,7 +1,7 @@
 #pragma once
 
-#include "board/raster/Palette.h"
-#include "board/raster/Surface.h"
+#include "core/board/Palette.h"
+#include "core/board/Surface.h"
 
 // Boards the benchmarks share.
 namespace BenchBoards {

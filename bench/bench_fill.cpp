@@ -1,7 +1,7 @@
 #include "BenchBoards.h"
-#include "board/raster/FloodFill.h"
-#include "board/raster/LineRaster.h"
-#include "board/raster/Palette.h"
+#include "core/board/FloodFill.h"
+#include "core/board/LineRaster.h"
+#include "core/board/Palette.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
 #include "BenchBoards.h"
-#include "board/raster/Measurement.h"
-#include "board/raster/Palette.h"
-#include "board/raster/Surface.h"
+#include "core/board/Measurement.h"
+#include "core/board/Palette.h"
+#include "core/board/Surface.h"
 
 #include <benchmark/benchmark.h>
 

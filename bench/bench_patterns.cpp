@@ -1,12 +1,12 @@
-#include "app/settings/GameSettings.h"
-#include "board/raster/Surface.h"
-#include "patterns/DiagonalLines.h"
-#include "patterns/Grids.h"
-#include "patterns/LineRemoval.h"
-#include "patterns/OriginalPicture.h"
-#include "patterns/RandomLines.h"
-#include "patterns/RandomSequence.h"
-#include "patterns/Triangles.h"
+#include "core/settings/GameSettings.h"
+#include "core/board/Surface.h"
+#include "core/patterns/DiagonalLines.h"
+#include "core/patterns/Grids.h"
+#include "core/patterns/LineRemoval.h"
+#include "core/patterns/OriginalPicture.h"
+#include "core/patterns/RandomLines.h"
+#include "core/patterns/RandomSequence.h"
+#include "core/patterns/Triangles.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
-#include "board/pictures/decode/OverWhite.h"
-#include "board/pictures/decode/PictureDecoder.h"
+#include "desktop/pictures/OverWhite.h"
+#include "desktop/pictures/PictureDecoder.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 #include "BenchBoards.h"
-#include "board/print/page/ColourCopyPage.h"
+#include "core/print/ColourCopyPage.h"
 
 #include <benchmark/benchmark.h>
 

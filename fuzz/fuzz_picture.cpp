@@ -3,10 +3,10 @@
 // back; and, of the helper, its rewriting of a placeable metafile's records. The helper as a whole
 // is a separate process per file, too slow to fuzz from here.
 
-#include "board/pictures/decode/HelperRaster.h"
-#include "board/pictures/decode/MetafileSignature.h"
-#include "board/pictures/decode/PictureDecoder.h"
-#include "board/pictures/wmf/PlaceablePicture.h"
+#include "desktop/pictures/HelperRaster.h"
+#include "desktop/pictures/MetafileSignature.h"
+#include "desktop/pictures/PictureDecoder.h"
+#include "metafile/PlaceablePicture.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

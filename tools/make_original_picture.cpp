@@ -2,8 +2,11 @@
 // and writes it as a 640 x 480 one-bit PNG. Each line ends on the frame or on an earlier line, so
 // every piece of the picture is a closed convex polygon. Prints how many white regions it made
 // and their sizes, for checking after the list is changed.
-// Usage: make_original_picture <output.png>
+// Also writes the picture's rows as run lengths for the game's core, which draws the picture
+// from them.
+// Usage: make_original_picture <output.png> <runs.inc>
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPen>
@@ -109,19 +112,50 @@ QImage drawPicture()
     return image.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
 }
 
+// Each row as the lengths of its runs, white first, then black, white, ... up to the row's end.
+bool writeRuns(const QImage &picture, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    QTextStream out(&file);
+    out << "// Written by tools/make_original_picture; do not edit.\n"
+        << "constexpr int OriginalWidth = " << Width << ";\n"
+        << "constexpr int OriginalHeight = " << Height << ";\n"
+        << "constexpr std::uint16_t OriginalRuns[] = {\n";
+    for (int y = 0; y < Height; ++y) {
+        out << "   ";
+        bool black = false;
+        for (int x = 0; x < Width; black = !black) {
+            int length = 0;
+            for (; x < Width && (picture.pixel(x, y) == qRgb(0, 0, 0)) == black; ++x)
+                ++length;
+            out << ' ' << length << ',';
+        }
+        out << "\n";
+    }
+    out << "};\n";
+    return file.flush();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (argc != 2) {
-        err << "usage: make_original_picture <output.png>\n";
+    if (argc != 3) {
+        err << "usage: make_original_picture <output.png> <runs.inc>\n";
         return 2;
     }
     const QImage picture = drawPicture();
     if (!picture.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
         err << "cannot write " << argv[1] << "\n";
+        return 1;
+    }
+    if (!writeRuns(picture.convertToFormat(QImage::Format_RGB32),
+                   QString::fromLocal8Bit(argv[2]))) {
+        err << "cannot write " << argv[2] << "\n";
         return 1;
     }
     std::vector<std::size_t> sizes;

@@ -1,0 +1,17 @@
+#include "desktop/board/widgets/WrappingButton.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+void WrappingButton::paintEvent(QPaintEvent * /*event*/)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), text(),
+                         QPalette::ButtonText);
+}
