@@ -10,7 +10,9 @@
 // for that register's previous value, which makes a loop of loads and compares about three times
 // slower. The AVX2 copy neither suffers from this nor leaves it behind (it clears the upper
 // halves on return).
-#if defined(__x86_64__) && defined(__linux__)
+//
+// MORVANE_PLAIN_ONLY builds the plain copy alone, to compare it with other builds.
+#if defined(__x86_64__) && defined(__linux__) && !defined(MORVANE_PLAIN_ONLY)
 #define MORVANE_ALSO_FOR_AVX2 __attribute__((target_clones("avx2", "default")))
 #else
 #define MORVANE_ALSO_FOR_AVX2

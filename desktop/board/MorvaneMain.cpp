@@ -1,5 +1,7 @@
 #include "desktop/board/MorvaneMain.h"
 
+#include "core/settings/PrinterOptions.h"
+
 #include "desktop/widgets/DisplayText.h"
 #include "desktop/settings/SettingsStore.h"
 #include "desktop/widgets/EnterKeyClicks.h"
@@ -97,12 +99,12 @@ void MorvaneMain::refreshStrip()
 
 QImage MorvaneMain::boardImage() const
 {
-    return imageOf(m_session.board().image());
+    return imageOf(m_session.board().image()).copy();
 }
 
 QImage MorvaneMain::stripImage() const
 {
-    return imageOf(m_session.strip().image());
+    return imageOf(m_session.strip().image()).copy();
 }
 
 bool MorvaneMain::event(QEvent *event)
@@ -175,6 +177,9 @@ void MorvaneMain::LoadSettings(GameSettings settings)
     connect(m_teacher, &Teacher::returned, this, &MorvaneMain::showAfterDialog);
     showChanges(loaded);
     setSwatchPointers(m_session.canChangeColor());
+    // Selecting an option runs its reaction, which keeps the code at one the game knows.
+    m_teacher->selectPaperOption(PrinterOptions::paperOption(settings.PaperSize));
+    m_teacher->selectOrientationOption(PrinterOptions::orientationOption(settings.Orientation));
 }
 
 void MorvaneMain::showChanges(const SessionChanges &changes)

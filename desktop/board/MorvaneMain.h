@@ -29,7 +29,7 @@ public:
     const GameSettings &settings() const { return m_session.settings(); }
     const Surface &boardSurface() const { return m_session.board(); }
     const Surface &stripSurface() const { return m_session.strip(); }
-    // What the board and the strip show, as images of the session's own memory.
+    // Copies of what the board and the strip show now.
     QImage boardImage() const;
     QImage stripImage() const;
     GamePrinter &printer() { return m_printer; }

@@ -94,8 +94,7 @@ void Teacher::connectControls()
 }
 
 // The boxes are ticked as the session's switches are; a box that changes runs its reaction,
-// which hands the same value back to the session. Selecting the paper and orientation options
-// runs their reactions too, which keep the codes at ones the game knows.
+// which hands the same value back to the session.
 void Teacher::Form_Load()
 {
     const GameSettings &settings = m_session.settings();
@@ -107,8 +106,6 @@ void Teacher::Form_Load()
             QString::fromStdString(SettingsText::generalNumber(settings.Rate[i])));
     }
     showDefaultColors();
-    selectPaperOption(PrinterOptions::paperOption(settings.PaperSize));
-    selectOrientationOption(PrinterOptions::orientationOption(settings.Orientation));
     m_ui.FrameZoom->setSizes(settings.Zoom, settings.ZoomInEffect);
     m_ui.Label2->setText(DisplayText::lines(QStringLiteral("もるばねゲーム  Version 1.5") +
                                             CarriageReturn +

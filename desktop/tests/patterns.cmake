@@ -1,9 +1,2 @@
-morvane_add_test(tst_patterns
-    SOURCES tst_patterns.cpp support/PatternPresses.h support/Regions.h support/AsciiRaster.h
-    LIBS morvane_core)
-morvane_add_test(tst_patterns_random
-    SOURCES tst_patterns_random.cpp support/PatternPresses.h support/Regions.h
-    LIBS morvane_core)
-morvane_add_test(tst_patterns_picture
-    SOURCES tst_patterns_picture.cpp support/Regions.h
-    LIBS morvane_core)
+# The patterns, the random sequence and the built-in picture are the core's rules: their tests are
+# in core/tests. The pattern buttons in the window are tested with the main window (ui.cmake).

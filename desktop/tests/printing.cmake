@@ -1,5 +1,5 @@
 # Printing the board: the page composition alone, then whole prints through Qt's PDF output.
-morvane_add_test(tst_print_page SOURCES tst_print_page.cpp support/AsciiRaster.h LIBS morvane_core)
+morvane_add_test(tst_print_page SOURCES tst_print_page.cpp LIBS morvane_ui)
 morvane_add_test(tst_print_pdf
     SOURCES tst_print_pdf.cpp support/PrintedPage.h support/MainWindowFixture.h LIBS morvane_ui)
 

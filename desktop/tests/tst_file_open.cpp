@@ -98,11 +98,11 @@ void FileOpenTest::pictureIsPlacedAtItsOwnSize()
     QPainter(&picture).fillRect(QRect(0, 0, 20, 20), Qt::black);
     const QString path = save(picture, name);
     paintAndMeasure();
-    const QImage graph = m_main->stripSurface().image();
+    const QImage graph = m_main->stripImage();
 
     openThroughTheDialog(path);
 
-    const QImage &board = m_main->boardSurface().image();
+    const QImage &board = m_main->boardImage();
     auto near = [](QRgb a, QRgb b) { // JPEG is lossy
         return qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)) <
                48;
@@ -115,7 +115,7 @@ void FileOpenTest::pictureIsPlacedAtItsOwnSize()
         QCOMPARE(board.pixel(size.width(), 0), Palette::White);
     if (size.height() < 480)
         QCOMPARE(board.pixel(0, size.height()), Palette::White);
-    QCOMPARE(m_main->stripSurface().image(), graph); // the graph stays until the next check
+    QCOMPARE(m_main->stripImage(), graph); // the graph stays until the next check
 }
 
 void FileOpenTest::paintingStaysInsideTheWallsOfAPicture()
@@ -129,8 +129,8 @@ void FileOpenTest::paintingStaysInsideTheWallsOfAPicture()
     }
     openThroughTheDialog(save(picture, "room.bmp"));
     QTest::mouseClick(m_main->controls().picClient, Qt::RightButton, {}, QPoint(31, 31));
-    const QImage &board = m_main->boardSurface().image();
-    QCOMPARE(board.pixel(30, 30), Palette::color(m_settings.CurrentColor[2]));
+    const QImage &board = m_main->boardImage();
+    QCOMPARE(board.pixel(30, 30), Palette::color(m_main->settings().CurrentColor[2]));
     QCOMPARE(board.pixel(5, 5), Palette::White);
     QCOMPARE(board.pixel(300, 300), Palette::White);
 }
@@ -138,11 +138,11 @@ void FileOpenTest::paintingStaysInsideTheWallsOfAPicture()
 void FileOpenTest::cancelChangesNothing()
 {
     paintAndMeasure();
-    const QImage board = m_main->boardSurface().image();
-    const QImage graph = m_main->stripSurface().image();
+    const QImage board = m_main->boardImage();
+    const QImage graph = m_main->stripImage();
     openThroughTheDialog(QString());
-    QCOMPARE(m_main->boardSurface().image(), board);
-    QCOMPARE(m_main->stripSurface().image(), graph);
+    QCOMPARE(m_main->boardImage(), board);
+    QCOMPARE(m_main->stripImage(), graph);
 }
 
 void FileOpenTest::unreadableFileKeepsTheBoardAndSaysSo_data()
@@ -163,7 +163,7 @@ void FileOpenTest::unreadableFileKeepsTheBoardAndSaysSo()
     file.write(contents);
     file.close();
     paintAndMeasure();
-    const QImage board = m_main->boardSurface().image();
+    const QImage board = m_main->boardImage();
 
     QString message;
     DialogScript script;
@@ -180,7 +180,7 @@ void FileOpenTest::unreadableFileKeepsTheBoardAndSaysSo()
     QCOMPARE(script.missed(), QStringList());
 
     QVERIFY2(message.contains(QStringLiteral("開けません")), qPrintable(message));
-    QCOMPARE(m_main->boardSurface().image(), board);
+    QCOMPARE(m_main->boardImage(), board);
 }
 
 void FileOpenTest::dialogOffersThePictureFiltersWithTheFirstSelected()

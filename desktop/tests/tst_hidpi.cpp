@@ -63,16 +63,15 @@ void HiDpiTest::press(const QString &input, QPointF boardPosition)
 
 void HiDpiTest::boardPixelsAreDrawnUnsmoothed()
 {
-    compareShownPixels(*board(), m_main->boardSurface().image());
+    compareShownPixels(*board(), m_main->boardImage());
 }
 
 // The graph's colours and its black and white middle lines, in a sunken border.
 void HiDpiTest::stripPixelsAreDrawnUnsmoothed()
 {
-    m_main->boardSurface().setFillColor(Palette::color(m_settings.CurrentColor[1]));
-    m_main->boardSurface().floodFill(5, 5);
+    m_main->picClient_MouseDown(Qt::LeftButton, QPointF(5, 5));
     m_main->ColCheck_Click();
-    compareShownPixels(*m_main->controls().PicMenseki, m_main->stripSurface().image());
+    compareShownPixels(*m_main->controls().PicMenseki, m_main->stripImage());
 }
 
 void HiDpiTest::compareShownPixels(SurfaceView &view, const QImage &pixels)
@@ -139,13 +138,13 @@ void HiDpiTest::pressPaintsFromThePixelUnderThePosition()
     QFETCH(QPoint, painted);
     QFETCH(bool, paints);
     QCoreApplication::processEvents(); // the pattern's repaint of the whole board
-    const QImage before = m_main->boardSurface().image();
+    const QImage before = m_main->boardImage();
     QImage shown = board()->grab().toImage();
     RepaintRecorder recorder(board());
     press(input, position);
     QCoreApplication::processEvents();
-    const QImage &after = m_main->boardSurface().image();
-    const QRgb left = Palette::color(m_settings.CurrentColor[1]);
+    const QImage &after = m_main->boardImage();
+    const QRgb left = Palette::color(m_main->settings().CurrentColor[1]);
     if (paints) {
         QCOMPARE(after.pixel(painted), left);
     } else {

@@ -134,12 +134,12 @@ void LiveSwitchesTest::clearingASwitchDisablesItsButtonsAtOnce()
     QVERIFY(!m_main->teacherDialog()->isChecked(static_cast<Switch>(box)));
 
     // The disabled buttons take no presses: neither the board nor the graph strip change.
-    const QImage board = m_main->boardSurface().image();
-    const QImage strip = m_main->stripSurface().image();
+    const QImage board = m_main->boardImage();
+    const QImage strip = m_main->stripImage();
     for (const QString &name : buttons)
         QTest::mouseClick(m_main->findChild<QAbstractButton *>(name), Qt::LeftButton);
-    QCOMPARE(m_main->boardSurface().image(), board);
-    QCOMPARE(m_main->stripSurface().image(), strip);
+    QCOMPARE(m_main->boardImage(), board);
+    QCOMPARE(m_main->stripImage(), strip);
 }
 
 void LiveSwitchesTest::colourSwitchGovernsTheSwatchesOnReturn_data()
@@ -173,8 +173,8 @@ void LiveSwitchesTest::colourSwitchGovernsTheSwatchesOnReturn()
 
     QTest::mouseClick(ui.PicIndicate[1], Qt::LeftButton);
     QTest::mouseClick(ui.PicIndicate[2], Qt::RightButton);
-    QCOMPARE(m_settings.CurrentColor[1], qint16(left));
-    QCOMPARE(m_settings.CurrentColor[2], qint16(right));
+    QCOMPARE(m_main->settings().CurrentColor[1], qint16(left));
+    QCOMPARE(m_main->settings().CurrentColor[2], qint16(right));
     QCOMPARE(ui.PicIndicate[1]->BackColor() == LightBlue, !allowed);
     QCOMPARE(ui.PicIndicate[2]->BackColor() == LightRed, !allowed);
 }
@@ -197,15 +197,15 @@ void LiveSwitchesTest::thickLinesSwitchSetsTheWidthOfTheNextPattern()
     startGame();
     const MorvaneMainControls &ui = m_main->controls();
     QTest::mouseClick(ui.MakeGrid, Qt::LeftButton);
-    const QImage before = m_main->boardSurface().image();
+    const QImage before = m_main->boardImage();
     QCOMPARE(before.pixel(81, 40), column81 == Black ? White : Black);
 
     inTeacherDialog([](Teacher &teacher) { toggle(teacher.controls().Check[7]); });
     // The board already drawn stays as it is; the next pattern takes the new width.
-    QCOMPARE(m_main->boardSurface().image(), before);
+    QCOMPARE(m_main->boardImage(), before);
     QTest::mouseClick(ui.MakeGrid, Qt::LeftButton);
 
-    const QImage board = m_main->boardSurface().image();
+    const QImage board = m_main->boardImage();
     for (const QImage &image : {board, shownOnScreen(ui.picClient)}) {
         QCOMPARE(image.pixel(79, 40), White);
         QCOMPARE(image.pixel(80, 40), Black);
@@ -253,8 +253,8 @@ void LiveSwitchesTest::screenSwitchShowsOnReturn()
         QCOMPARE(m_main->size(), QSize(731, 506));
         QCOMPARE(m_main->maximumSize(), QSize(731, 506));
     }
-    // The switch changes only the window: the setting read at start stays, the board too.
-    QCOMPARE(m_settings.ScreenModeFlag, !maximized);
+    // The session holds the switch as the box shows it; the board stays.
+    QCOMPARE(m_main->settings().ScreenModeFlag, maximized);
     QCOMPARE(ui.picClient->pos(), QPoint(3, 2));
     QCOMPARE(shownOnScreen(ui.picClient).pixel(5, 5), LightBlue);
 }
@@ -286,9 +286,9 @@ void LiveSwitchesTest::defaultColoursLeaveTheColoursInPlay()
         press(onLabel ? static_cast<QWidget *>(ui.Label1[i]) : ui.IndicateSet[i], wholeDoubleClick);
     });
 
-    QCOMPARE(m_settings.PaintColor[i], qint16(paintColor));
-    QCOMPARE(m_settings.CurrentColor[1], qint16(9));
-    QCOMPARE(m_settings.CurrentColor[2], qint16(12));
+    QCOMPARE(m_main->settings().PaintColor[i], qint16(paintColor));
+    QCOMPARE(m_main->settings().CurrentColor[1], qint16(9));
+    QCOMPARE(m_main->settings().CurrentColor[2], qint16(12));
     const MorvaneMainControls &ui = m_main->controls();
     QCOMPARE(ui.PicIndicate[1]->BackColor(), LightBlue);
     QCOMPARE(ui.PicIndicate[2]->BackColor(), LightRed);
@@ -296,7 +296,7 @@ void LiveSwitchesTest::defaultColoursLeaveTheColoursInPlay()
     // The children go on painting in the colours they had.
     const Qt::MouseButton button = side == 1 ? Qt::LeftButton : Qt::RightButton;
     QTest::mouseClick(ui.picClient, button, {}, ui.picClient->innerOrigin() + QPoint(5, 5));
-    QCOMPARE(m_main->boardSurface().image().pixel(5, 5), side == 1 ? LightBlue : LightRed);
+    QCOMPARE(m_main->boardImage().pixel(5, 5), side == 1 ? LightBlue : LightRed);
 }
 
 QTEST_MAIN(LiveSwitchesTest)

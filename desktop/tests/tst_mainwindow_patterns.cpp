@@ -91,14 +91,14 @@ void MainWindowPatternsTest::paintAndMeasure()
     const MorvaneMainControls &ui = m_main->controls();
     QTest::mouseClick(ui.picClient, Qt::LeftButton, {}, ui.picClient->innerOrigin() + QPoint(9, 9));
     QTest::mouseClick(ui.ColCheck, Qt::LeftButton);
-    QVERIFY(isPlain(m_main->boardSurface().image(), LightBlue));
-    QCOMPARE(m_main->stripSurface().image().pixel(5, 5), LightBlue);
+    QVERIFY(isPlain(m_main->boardImage(), LightBlue));
+    QCOMPARE(m_main->stripImage().pixel(5, 5), LightBlue);
 }
 
 QImage MainWindowPatternsTest::pressForBoard(const QString &name)
 {
     QTest::mouseClick(button(name), Qt::LeftButton);
-    return m_main->boardSurface().image();
+    return m_main->boardImage();
 }
 
 void MainWindowPatternsTest::eachButtonLeavesFreshBlackLinesOnWhite_data()
@@ -119,10 +119,10 @@ void MainWindowPatternsTest::eachButtonLeavesFreshBlackLinesOnWhite()
 
     const MorvaneMainControls &ui = m_main->controls();
     const Surface &strip = m_main->stripSurface();
-    QVERIFY(isPlain(strip.image(), strip.BackColor()));
+    QVERIFY(isPlain(m_main->stripImage(), strip.BackColor()));
     QVERIFY(isPlain(shownOnScreen(ui.PicMenseki), strip.BackColor()));
 
-    const QImage board = m_main->boardSurface().image();
+    const QImage board = m_main->boardImage();
     const Colours count = countColours(board);
     QCOMPARE(count.other, 0);
     QVERIFY(count.black > 0);
@@ -150,19 +150,19 @@ void MainWindowPatternsTest::withoutPatternChoiceOnlyTrianglesAndThePictureAnswe
     m_store->set("CanSelectButton", "0");
     startGame();
     paintAndMeasure();
-    const QImage painted = m_main->boardSurface().image();
-    const QImage graph = m_main->stripSurface().image();
+    const QImage painted = m_main->boardImage();
+    const QImage graph = m_main->stripImage();
 
     QCOMPARE(button(name)->isEnabled(), answers);
     QTest::mouseClick(button(name), Qt::LeftButton);
 
-    const QImage board = m_main->boardSurface().image();
+    const QImage board = m_main->boardImage();
     if (answers) {
         QCOMPARE(countColours(board).other, 0);
-        QVERIFY(isPlain(m_main->stripSurface().image(), m_main->stripSurface().BackColor()));
+        QVERIFY(isPlain(m_main->stripImage(), m_main->stripSurface().BackColor()));
     } else {
         QCOMPARE(board, painted);
-        QCOMPARE(m_main->stripSurface().image(), graph);
+        QCOMPARE(m_main->stripImage(), graph);
     }
     QCOMPARE(shownOnScreen(m_main->controls().picClient), board);
 }

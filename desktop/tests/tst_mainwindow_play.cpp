@@ -38,7 +38,7 @@ void click(QWidget *widget, Qt::MouseButton button, QPointF position)
 
 QRgb boardPixel(MorvaneMain &main, QPoint pixel)
 {
-    return main.boardSurface().image().pixel(pixel);
+    return main.boardImage().pixel(pixel);
 }
 
 // The smallest rectangle holding every pixel that differs between two images of one size.
@@ -100,13 +100,13 @@ void MainWindowPlayTest::cleanup()
 void MainWindowPlayTest::makeMain()
 {
     startGame(Shown::No);
-    Surface &surface = m_main->boardSurface();
-    surface.line(320, 0, 320, 479, Black);
-    surface.line(9, 19, 11, 19, Black);
-    surface.line(9, 21, 11, 21, Black);
-    surface.line(9, 19, 9, 21, Black);
-    surface.line(11, 19, 11, 21, Black);
-    m_main->refreshBoard();
+    drawOnBoard([](Surface &surface) {
+        surface.line(320, 0, 320, 479, Black);
+        surface.line(9, 19, 11, 19, Black);
+        surface.line(9, 21, 11, 21, Black);
+        surface.line(9, 19, 9, 21, Black);
+        surface.line(11, 19, 11, 21, Black);
+    });
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
 }
@@ -146,7 +146,7 @@ void MainWindowPlayTest::pressPaintsTheRegionUnderThePointer()
 
     makeMain();
     QCoreApplication::processEvents();
-    const QImage before = m_main->boardSurface().image();
+    const QImage before = m_main->boardImage();
     RepaintRecorder recorder(board());
     click(board(), button, position + board()->innerOrigin());
     QCoreApplication::processEvents();
@@ -156,7 +156,7 @@ void MainWindowPlayTest::pressPaintsTheRegionUnderThePointer()
     // The board repaints the rectangle of the painted region alone: every pixel that changed,
     // and nothing beyond (the one-pixel room repaints one pixel, not the board).
     QCOMPARE(recorder.repainted.translated(-board()->innerOrigin()).boundingRect(),
-             changedBounds(before, m_main->boardSurface().image()));
+             changedBounds(before, m_main->boardImage()));
 }
 
 // Painted regions are kept by the board itself: the window can be hidden (for the help or the
@@ -219,10 +219,10 @@ void MainWindowPlayTest::swatchPressesStepTheColour()
     else
         QTest::mouseClick(swatch(side), button);
 
-    QCOMPARE(m_settings.CurrentColor[static_cast<size_t>(side)], qint16(expected));
-    QCOMPARE(m_settings.CurrentColor[static_cast<size_t>(3 - side)],
+    QCOMPARE(m_main->settings().CurrentColor[static_cast<size_t>(side)], qint16(expected));
+    QCOMPARE(m_main->settings().CurrentColor[static_cast<size_t>(3 - side)],
              qint16(side == 1 ? right : left));
-    QCOMPARE(m_settings.PaintColor[1], qint16(left)); // the teacher's defaults stay
+    QCOMPARE(m_main->settings().PaintColor[1], qint16(left)); // the teacher's defaults stay
     const QRgb shown = swatch(side)->grab().toImage().pixel(swatch(side)->rect().center());
     QCOMPARE(shown, swatch(side)->BackColor());
 
@@ -255,8 +255,8 @@ void MainWindowPlayTest::swatchesStayWhenColourChangesAreNotAllowed()
         else
             QTest::mouseClick(swatch(side), button);
     }
-    QCOMPARE(m_settings.CurrentColor[1], qint16(9));
-    QCOMPARE(m_settings.CurrentColor[2], qint16(12));
+    QCOMPARE(m_main->settings().CurrentColor[1], qint16(9));
+    QCOMPARE(m_main->settings().CurrentColor[2], qint16(12));
     QCOMPARE(swatch(1)->BackColor(), LightBlue);
     QCOMPARE(swatch(2)->BackColor(), LightRed);
 }
@@ -330,15 +330,15 @@ void MainWindowPlayTest::squaresShowOverTheBoardUntilTheNextPress()
     for (QPoint triangle : {QPoint(40, 10), QPoint(10, 40)})
         QTest::mouseClick(board(), Qt::LeftButton, {}, origin + triangle);
     QTest::mouseClick(board(), Qt::RightButton, {}, origin + QPoint(600, 460));
-    const QImage painted = m_main->boardSurface().image().convertToFormat(QImage::Format_RGB32);
+    const QImage painted = m_main->boardImage().convertToFormat(QImage::Format_RGB32);
     // On no pattern line and in no corner: only the grid line at x = 360 passes here.
     const QPoint onTheGrid(360, 20);
     QCOMPARE(painted.pixel(onTheGrid), White);
 
     QTest::mouseClick(check, Qt::LeftButton);
     QVERIFY(board()->showsSquares());
-    QCOMPARE(m_main->boardSurface().image().convertToFormat(QImage::Format_RGB32), painted);
-    const QImage barsWithSquares = m_main->stripSurface().image();
+    QCOMPARE(m_main->boardImage().convertToFormat(QImage::Format_RGB32), painted);
+    const QImage barsWithSquares = m_main->stripImage();
     const QImage shown = shownOnScreen(board());
     QVERIFY(shown.pixel(onTheGrid) != White);
     QCOMPARE(shown.pixel(onTheGrid),
@@ -367,7 +367,7 @@ void MainWindowPlayTest::squaresShowOverTheBoardUntilTheNextPress()
     m_main->teacherDialog()->setCheck(Switch::ShowSquares, false);
     QTest::mouseClick(check, Qt::LeftButton);
     QVERIFY(!board()->showsSquares());
-    QCOMPARE(m_main->stripSurface().image(), barsWithSquares);
+    QCOMPARE(m_main->stripImage(), barsWithSquares);
     QCOMPARE(shownOnScreen(board()), painted);
 }
 
@@ -401,13 +401,13 @@ void MainWindowPlayTest::pressTakesTheFocusSoKeysKeepThePainting()
     QTest::mouseClick(control, Qt::LeftButton, {},
                       control == board() ? board()->innerOrigin() + QPoint(100, 100)
                                          : control->rect().center());
-    const QImage painted = m_main->boardSurface().image();
+    const QImage painted = m_main->boardImage();
     QCOMPARE(boardPixel(*m_main, QPoint(100, 100)), LightBlue);
     QCOMPARE(QApplication::focusWidget(), control);
 
     UserInput::holdKey(control, key, 0);
 
-    QCOMPARE(m_main->boardSurface().image(), painted);
+    QCOMPARE(m_main->boardImage(), painted);
     QCOMPARE(QApplication::focusWidget(), control);
 }
 

@@ -161,7 +161,7 @@ void MainWindowQuitTest::answersOtherThanYesKeepEverything()
     const QPoint origin = board->innerOrigin();
     QTest::mouseClick(board, Qt::LeftButton, {}, origin + QPoint(10, 10));
     QTest::mouseClick(m_main->findChild<ColorSwatch *>("PicIndicate_2"), Qt::LeftButton);
-    const GameSettings before = m_settings;
+    const GameSettings before = m_main->settings();
 
     bool answered = false;
     DialogScript script;
@@ -172,9 +172,9 @@ void MainWindowQuitTest::answersOtherThanYesKeepEverything()
     QVERIFY(answered);
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(m_main->isVisible());
-    QCOMPARE(m_settings.CurrentColor, before.CurrentColor);
-    QCOMPARE(m_settings.CanSearchButton, before.CanSearchButton);
-    QCOMPARE(m_settings.PaperSize, before.PaperSize);
+    QCOMPARE(m_main->settings().CurrentColor, before.CurrentColor);
+    QCOMPARE(m_main->settings().CanSearchButton, before.CanSearchButton);
+    QCOMPARE(m_main->settings().PaperSize, before.PaperSize);
     // The box stood over the board; the painting is still there on the screen.
     QCOMPARE(board->grab().toImage().pixel(origin + QPoint(600, 400)), LightBlue);
 }

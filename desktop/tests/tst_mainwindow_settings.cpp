@@ -120,8 +120,8 @@ void MainWindowSettingsTest::loadSettingsColoursTheSwatches()
         qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255),
     };
     startGameWith(stored);
-    QCOMPARE(m_settings.CurrentColor[1], qint16(left));
-    QCOMPARE(m_settings.CurrentColor[2], qint16(right));
+    QCOMPARE(m_main->settings().CurrentColor[1], qint16(left));
+    QCOMPARE(m_main->settings().CurrentColor[2], qint16(right));
 
     m_main->show();
     for (const auto &[name, index] : {std::pair{"PicIndicate_1", left}, {"PicIndicate_2", right}}) {
@@ -157,7 +157,7 @@ void MainWindowSettingsTest::badTextsAreNamedAndTheGameStillStarts()
     startGameWith({{key, text}});
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-    QVERIFY(m_settings.CurrentColor[1] >= 1 && m_settings.CurrentColor[1] <= 15);
+    QVERIFY(m_main->settings().CurrentColor[1] >= 1 && m_main->settings().CurrentColor[1] <= 15);
     QVERIFY(button("MakeGrid")->isEnabled()); // the switch took its default
     QVERIFY(!m_main->isMaximized());
 }
@@ -165,11 +165,11 @@ void MainWindowSettingsTest::badTextsAreNamedAndTheGameStillStarts()
 void MainWindowSettingsTest::printerCodesAreValidAfterLoading()
 {
     startGameWith({});
-    QCOMPARE(m_settings.PaperSize, qint16(m_main->printer().PaperSize()));
-    QCOMPARE(m_settings.Orientation, qint16(m_main->printer().Orientation()));
+    QCOMPARE(m_main->settings().PaperSize, qint16(m_main->printer().PaperSize()));
+    QCOMPARE(m_main->settings().Orientation, qint16(m_main->printer().Orientation()));
     if (!m_main->printer().hasPrinter()) {
-        QCOMPARE(m_settings.PaperSize, qint16(9));
-        QCOMPARE(m_settings.Orientation, qint16(1));
+        QCOMPARE(m_main->settings().PaperSize, qint16(9));
+        QCOMPARE(m_main->settings().Orientation, qint16(1));
     }
 }
 

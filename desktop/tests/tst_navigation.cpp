@@ -108,7 +108,7 @@ void NavigationTest::showPaintedMain()
     const QPoint origin = ui.picClient->innerOrigin();
     QTest::mouseClick(ui.picClient, Qt::LeftButton, {}, origin + LeftCell);
     QTest::mouseClick(ui.picClient, Qt::RightButton, {}, origin + RightCell);
-    m_paintedBoard = m_main->boardSurface().image();
+    m_paintedBoard = m_main->boardImage();
     QCOMPARE(m_paintedBoard.pixel(LeftCell), LightBlue);
     QCOMPARE(m_paintedBoard.pixel(RightCell), LightRed);
 }
@@ -122,7 +122,7 @@ void NavigationTest::verifyBackOnTheBoard()
         QVERIFY(!m_main->helpDialog()->isVisible());
 
     QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
-    QCOMPARE(m_main->boardSurface().image(), m_paintedBoard);
+    QCOMPARE(m_main->boardImage(), m_paintedBoard);
     QCOMPARE(shownOnScreen(m_main->controls().picClient), m_paintedBoard);
 }
 
@@ -266,7 +266,7 @@ void NavigationTest::enterInARateBoxSavesNothingAndLeavesTheDialogOpen()
     QCOMPARE(afterEnter, saved);
     QCOMPARE(storeFileContents(), saved);
     // The typed rate holds for this run all the same.
-    QCOMPARE(m_settings.Rate[static_cast<size_t>(box)], 0.62f);
+    QCOMPARE(m_main->settings().Rate[static_cast<size_t>(box)], 0.62f);
     verifyBackOnTheBoard();
 }
 

@@ -81,8 +81,7 @@ void PrintCupsTest::init()
     QVERIFY(m_main->printer().hasPrinter());
     QCOMPARE(m_main->printer().printer().printerName(), qEnvironmentVariable("MORVANE_CUPS_QUEUE"));
 
-    KnownBoard::paint(m_main->boardSurface());
-    m_main->refreshBoard();
+    drawOnBoard(KnownBoard::paint);
 }
 
 void PrintCupsTest::cleanup()
@@ -97,9 +96,9 @@ void PrintCupsTest::cleanup()
 void PrintCupsTest::print(bool colourCopy, int paper, int orientation)
 {
     const QStringList before = m_output.entryList({QStringLiteral("*.pdf")}, QDir::Files);
-    m_settings.PrintModeFlag = colourCopy;
-    m_settings.PaperSize = static_cast<qint16>(paper);
-    m_settings.Orientation = static_cast<qint16>(orientation);
+    m_main->session().setSwitch(Switch::ColourPrint, colourCopy);
+    m_main->session().setPaperSize(static_cast<qint16>(paper));
+    m_main->session().setOrientation(static_cast<qint16>(orientation));
     MessageBoxAnswerer boxes;
     QTest::mouseClick(m_main->controls().cmdRedraw, Qt::LeftButton);
     QCOMPARE(boxes.seen, QStringList());

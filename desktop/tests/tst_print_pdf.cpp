@@ -1,3 +1,4 @@
+#include "desktop/widgets/RasterImage.h"
 #include "support/MainWindowFixture.h"
 #include "support/PrintedPage.h"
 
@@ -83,7 +84,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint) {
-            const QImage &strip = m_strip.surface().image();
+            const QImage strip = imageOf(m_strip.surface().image());
             int width = 0;
             while (width < strip.width() && strip.pixel(width, 5) == Palette::color(8))
                 ++width;
@@ -101,7 +102,7 @@ private:
 
 QImage emptyStrip()
 {
-    return Surface(640, 11, Palette::LightGrey).image();
+    return imageOf(Surface(640, 11, Palette::LightGrey).image()).copy();
 }
 
 } // namespace
@@ -128,7 +129,7 @@ private slots:
 private:
     StripProgress progress() const
     {
-        return {m_main->stripSurface(), *m_main->controls().PicMenseki,
+        return {m_main->session(), *m_main->controls().PicMenseki,
                 *m_main->controls().PrintLabel};
     }
     void checkTheWindowIsBackToNormal(bool stripEmptied);
@@ -152,13 +153,13 @@ void PrintPdfTest::init()
     freshStore();
     startGame();
 
-    KnownBoard::paint(m_main->boardSurface());
-    m_main->refreshBoard();
-    // A bar graph on the screen, as a measurement leaves it.
-    m_main->stripSurface().filledBox(0, 0, 319, 10, Palette::color(9));
-    m_main->refreshStrip();
-    m_boardBefore = m_main->boardSurface().image();
-    m_stripBefore = m_main->stripSurface().image();
+    drawOnBoard(KnownBoard::paint);
+    // A bar graph on the screen, as a measurement leaves it: the left side's light blue square
+    // makes a short bar from the left edge.
+    m_main->ColCheck_Click();
+    QCOMPARE(m_main->stripImage().pixel(2, 5), Palette::color(9));
+    m_boardBefore = m_main->boardImage();
+    m_stripBefore = m_main->stripImage();
 }
 
 void PrintPdfTest::cleanup()
@@ -173,8 +174,8 @@ void PrintPdfTest::checkTheWindowIsBackToNormal(bool stripEmptied)
 {
     QVERIFY(!m_main->controls().PrintLabel->isVisible());
     QVERIFY(!QGuiApplication::overrideCursor());
-    QVERIFY(m_main->boardSurface().image() == m_boardBefore);
-    QVERIFY(m_main->stripSurface().image() == (stripEmptied ? emptyStrip() : m_stripBefore));
+    QVERIFY(m_main->boardImage() == m_boardBefore);
+    QVERIFY(m_main->stripImage() == (stripEmptied ? emptyStrip() : m_stripBefore));
 }
 
 QSizeF expectedPage(int paper, int orientation)
@@ -279,7 +280,7 @@ void PrintPdfTest::windowPrintPrintsTheWindowAsShown()
     }
     // The strip is printed with the window: the bar graph, or the empty strip a colour copy left.
     const SurfaceView &strip = *m_main->controls().PicMenseki;
-    const QPoint bar = strip.mapTo(m_main.get(), strip.innerOrigin() + QPoint(160, 5));
+    const QPoint bar = strip.mapTo(m_main.get(), strip.innerOrigin() + QPoint(2, 5));
     const QRgb printedBar =
         PrintedPage::pixelAt(page, PrintedPage::onFittedImage(bar, m_main->size(), printable), Dpi);
     QVERIFY(PrintedPage::sameColour(printedBar,
@@ -398,7 +399,7 @@ void PrintPdfTest::thePrintButtonTakesThePathTheTeacherChose_data()
 void PrintPdfTest::thePrintButtonTakesThePathTheTeacherChose()
 {
     QFETCH(bool, colourCopy);
-    m_settings.PrintModeFlag = colourCopy;
+    m_main->session().setSwitch(Switch::ColourPrint, colourCopy);
     GamePrinter &printer = m_main->printer();
     printer.printer().setOutputFormat(QPrinter::PdfFormat);
     printer.printer().setOutputFileName(m_pdf);

@@ -1,10 +1,11 @@
+#include "core/session/GameSession.h"
 #include "core/settings/GameSettings.h"
 #include "desktop/widgets/Fonts.h"
 #include "desktop/print/GamePrinter.h"
 #include "core/board/ColorStep.h"
 #include "core/board/Palette.h"
 #include "desktop/board/widgets/ColorSwatch.h"
-#include "support/RecordedSwitches.h"
+#include "support/RecordedChanges.h"
 #include "support/UserInput.h"
 #include "desktop/teacher/PressableLabel.h"
 #include "desktop/teacher/Teacher.h"
@@ -89,9 +90,11 @@ private slots:
 
 private:
     QTemporaryDir m_store;
-    GameSettings m_settings;
+    const GameSettings &settings() const { return m_session->settings(); }
+
+    std::unique_ptr<GameSession> m_session;
     std::unique_ptr<GamePrinter> m_printer;
-    RecordedSwitches m_switches;
+    RecordedChanges m_view;
     std::unique_ptr<Teacher> m_dialog;
 };
 
@@ -107,9 +110,10 @@ void TestTeacher::initTestCase()
 
 void TestTeacher::init()
 {
-    m_settings = loadedSettings();
-    m_switches = RecordedSwitches();
-    m_dialog = std::make_unique<Teacher>(m_settings, *m_printer, m_switches);
+    m_session = std::make_unique<GameSession>();
+    m_session->load(loadedSettings());
+    m_view = RecordedChanges();
+    m_dialog = std::make_unique<Teacher>(*m_session, *m_printer, m_view);
     m_dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
 }
@@ -135,7 +139,7 @@ void TestTeacher::checkBoxReactsToStateChangesOnly_data()
     } boxes[] = {
         {1, true, {}},
         {2, true, {}},
-        {3, false, "ColorChange"},
+        {3, true, "ColorChange"},
         {4, true, {}},
         {5, false, "PrintModeFlag"},
         {6, true, {}},
@@ -158,7 +162,7 @@ void TestTeacher::checkBoxReactsToStateChangesOnly()
 
     const auto which = static_cast<Switch>(box);
     QSignalSpy returned(m_dialog.get(), &Teacher::returned);
-    QList<QPair<Switch, bool>> told; // what the main window should have been told so far
+    int reactions = 0;
     for (bool ticked : {true, false}) {
         if (byClick)
             click(m_dialog->controls().Check[static_cast<size_t>(box)]);
@@ -166,23 +170,19 @@ void TestTeacher::checkBoxReactsToStateChangesOnly()
             m_dialog->setCheck(which, ticked);
         if (byClick) // a click ticks a clear box and clears a ticked one
             QCOMPARE(m_dialog->isChecked(which), ticked);
-        if (actsOnTheWindow)
-            told.append({which, ticked});
-        QCOMPARE(m_switches.changes, told);
+        QCOMPARE(m_view.shown.size(), ++reactions);
+        const SessionChanges &shown = m_view.shown.back();
+        QCOMPARE(shown.controls || shown.screenMode, actsOnTheWindow);
         QCOMPARE(returned.count(), 0);
-        QCOMPARE(m_dialog->isChecked(Switch::ColorChange), field == "ColorChange" && ticked);
-        QCOMPARE(m_settings.PrintModeFlag, field == "PrintModeFlag" && ticked);
-        QCOMPARE(m_settings.LineWidth, field == "LineWidth" && ticked ? 2 : 1);
+        QCOMPARE(m_session->isOn(which), ticked);
+        QCOMPARE(m_session->canChangeColor(), field == "ColorChange" && ticked);
+        QCOMPARE(settings().PrintModeFlag, field == "PrintModeFlag" && ticked);
+        QCOMPARE(settings().LineWidth, field == "LineWidth" && ticked ? 2 : 1);
+        QCOMPARE(settings().ShowSquares, field == "ShowSquares" && ticked);
 
-        // The state it already has: no reaction, so values no reaction writes stay.
-        const GameSettings reacted = m_settings;
-        m_settings.PrintModeFlag = !ticked;
-        m_settings.LineWidth = 5;
+        // The state it already has: no reaction.
         m_dialog->setCheck(which, ticked);
-        QCOMPARE(m_switches.changes, told);
-        QCOMPARE(m_settings.PrintModeFlag, !ticked);
-        QCOMPARE(m_settings.LineWidth, qint16(5));
-        m_settings = reacted;
+        QCOMPARE(m_view.shown.size(), reactions);
     }
 }
 
@@ -214,8 +214,10 @@ void TestTeacher::defaultColourStepsBySwatchAndLabel()
     QFETCH(int, left);
     QFETCH(int, right);
 
-    m_settings.PaintColor = {0, qint16(left), qint16(right)};
-    const GameSettings before = m_settings;
+    GameSettings loaded = loadedSettings();
+    loaded.PaintColor = {0, qint16(left), qint16(right)};
+    m_session->load(loaded);
+    const GameSettings before = settings();
     // The dialog's swatches step whatever Check3 says; it governs the main window's only.
     QVERIFY(!m_dialog->isChecked(Switch::ColorChange));
 
@@ -231,11 +233,11 @@ void TestTeacher::defaultColourStepsBySwatchAndLabel()
         QTest::mouseClick(target, Qt::LeftButton);
     }
 
-    QCOMPARE(m_settings.PaintColor[i], expected);
-    QCOMPARE(m_settings.PaintColor[other], before.PaintColor[other]);
+    QCOMPARE(settings().PaintColor[i], expected);
+    QCOMPARE(settings().PaintColor[other], before.PaintColor[other]);
     QCOMPARE(m_dialog->controls().IndicateSet[i]->BackColor(), Palette::color(expected));
-    QCOMPARE(m_settings.CurrentColor, before.CurrentColor);
-    QCOMPARE(m_settings.Rate, before.Rate);
+    QCOMPARE(settings().CurrentColor, before.CurrentColor);
+    QCOMPARE(settings().Rate, before.Rate);
 }
 
 void TestTeacher::creationShowsRatesAndColours_data()
@@ -275,12 +277,15 @@ void TestTeacher::creationShowsRatesAndColours()
     QFETCH(int, inEffect);
     QFETCH(QString, now);
 
-    GameSettings settings = loadedSettings();
-    settings.Rate = {yoko, tate};
-    settings.PaintColor = {0, qint16(left), qint16(right)};
-    settings.Zoom = qint16(zoom);
-    settings.ZoomInEffect = qint16(inEffect);
-    const Teacher dialog(settings, *m_printer, m_switches);
+    GameSettings loaded = loadedSettings();
+    loaded.Rate = {yoko, tate};
+    loaded.PaintColor = {0, qint16(left), qint16(right)};
+    loaded.Zoom = qint16(zoom);
+    loaded.ZoomInEffect = qint16(inEffect);
+    GameSession session;
+    session.load(loaded);
+    const GameSettings &settings = session.settings();
+    const Teacher dialog(session, *m_printer, m_view);
 
     const TeacherControls &ui = dialog.controls();
     QCOMPARE(ui.RateCombo[0]->currentText(), yokoText);
@@ -322,7 +327,7 @@ void TestTeacher::rateFollowsTheBoxText()
     QFETCH(float, rate);
 
     const auto i = static_cast<size_t>(box);
-    const float otherRate = m_settings.Rate[1 - i];
+    const float otherRate = settings().Rate[1 - i];
     QComboBox *combo = m_dialog->controls().RateCombo[i];
     if (listRow < 0)
         replaceText(combo, typed);
@@ -330,8 +335,8 @@ void TestTeacher::rateFollowsTheBoxText()
         pickFromList(combo, listRow);
 
     QCOMPARE(combo->currentText(), listRow < 0 ? typed : combo->itemText(listRow));
-    QCOMPARE(m_settings.Rate[i], rate);
-    QCOMPARE(m_settings.Rate[1 - i], otherRate);
+    QCOMPARE(settings().Rate[i], rate);
+    QCOMPARE(settings().Rate[1 - i], otherRate);
 }
 
 void TestTeacher::enterInRateBoxPressesNothing()
@@ -352,7 +357,7 @@ void TestTeacher::enterInRateBoxPressesNothing()
     QVERIFY(returned.isEmpty());
     QVERIFY(m_dialog->isVisible());
     QCOMPARE(combo->count(), 10);
-    QCOMPARE(m_settings.Rate[0], 0.62f);
+    QCOMPARE(settings().Rate[0], 0.62f);
 }
 
 // The credits box and the two default-colour swatches take the focus in their places. Each group
@@ -398,8 +403,8 @@ void TestTeacher::optionSetsPrinterCode()
     QFETCH(int, code);
 
     // Codes no option has, so that the one written shows.
-    m_settings.PaperSize = 99;
-    m_settings.Orientation = 99;
+    m_session->setPaperSize(99);
+    m_session->setOrientation(99);
     const TeacherControls &ui = m_dialog->controls();
     QRadioButton *button = paper ? ui.optPaperSize[static_cast<size_t>(option)]
                                  : ui.OptOrientated[static_cast<size_t>(option)];
@@ -411,14 +416,19 @@ void TestTeacher::optionSetsPrinterCode()
         m_dialog->selectOrientationOption(option);
 
     QVERIFY(button->isChecked());
-    qint16 &field = paper ? m_settings.PaperSize : m_settings.Orientation;
-    QCOMPARE(field, qint16(code));
-    QCOMPARE(paper ? m_settings.Orientation : m_settings.PaperSize, qint16(99));
+    const auto field = [this, paper] {
+        return paper ? settings().PaperSize : settings().Orientation;
+    };
+    QCOMPARE(field(), qint16(code));
+    QCOMPARE(paper ? settings().Orientation : settings().PaperSize, qint16(99));
 
     // As a printer setup leaves it: another code under the same option. A click sets it again.
-    field = 99;
+    if (paper)
+        m_session->setPaperSize(99);
+    else
+        m_session->setOrientation(99);
     click(button);
-    QCOMPARE(field, qint16(code));
+    QCOMPARE(field(), qint16(code));
 }
 
 void TestTeacher::leavingHidesAndThenEmitsReturned_data()

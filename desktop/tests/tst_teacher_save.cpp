@@ -1,9 +1,10 @@
+#include "core/session/GameSession.h"
 #include "core/settings/GameSettings.h"
 #include "desktop/settings/SettingsStore.h"
 #include "desktop/print/GamePrinter.h"
 #include "desktop/board/widgets/ColorSwatch.h"
 #include "support/DialogScript.h"
-#include "support/RecordedSwitches.h"
+#include "support/RecordedChanges.h"
 #include "support/UserInput.h"
 #include "desktop/teacher/Teacher.h"
 #include "desktop/teacher/ZoomChoice.h"
@@ -61,9 +62,11 @@ private:
     void save();
 
     std::unique_ptr<QTemporaryDir> m_store;
-    GameSettings m_settings;
+    const GameSettings &settings() const { return m_session->settings(); }
+
+    std::unique_ptr<GameSession> m_session;
     std::unique_ptr<GamePrinter> m_printer;
-    RecordedSwitches m_switches;
+    RecordedChanges m_view;
     std::unique_ptr<Teacher> m_dialog;
 };
 
@@ -83,17 +86,12 @@ void TestTeacherSave::init()
 
 void TestTeacherSave::startGame()
 {
-    m_settings = GameSettings{};
-    SettingsStore::read(m_settings);
-    m_dialog = std::make_unique<Teacher>(m_settings, *m_printer, m_switches);
-    m_dialog->setCheck(Switch::Search, m_settings.CanSearchButton);
-    m_dialog->setCheck(Switch::PatternChoice, m_settings.CanSelectButton);
-    m_dialog->setCheck(Switch::ColorChange, m_settings.CanColorChange);
-    m_dialog->setCheck(Switch::FileOpen, m_settings.CanOpenFile);
-    m_dialog->setCheck(Switch::ColourPrint, m_settings.PrintModeFlag);
-    m_dialog->setCheck(Switch::FullScreen, m_settings.ScreenModeFlag);
-    m_dialog->setCheck(Switch::ThickLines, m_settings.LineWidth != 1);
-    m_dialog->setCheck(Switch::ShowSquares, m_settings.ShowSquares);
+    m_dialog.reset();
+    GameSettings stored;
+    SettingsStore::read(stored);
+    m_session = std::make_unique<GameSession>();
+    m_session->load(stored);
+    m_dialog = std::make_unique<Teacher>(*m_session, *m_printer, m_view);
     m_dialog->show();
 }
 
@@ -197,15 +195,15 @@ void TestTeacherSave::saveWritesWhatTheDialogShows()
     std::array<bool, SwitchCount + 1> ticked{};
     for (int box = 1; box <= SwitchCount; ++box)
         ticked[static_cast<size_t>(box)] = m_dialog->isChecked(static_cast<Switch>(box));
-    const GameSettings saved = m_settings;
+    const GameSettings saved = settings();
     startGame();
     for (int box = 1; box <= SwitchCount; ++box)
         QCOMPARE(m_dialog->isChecked(static_cast<Switch>(box)), ticked[static_cast<size_t>(box)]);
-    QCOMPARE(m_settings.Rate, saved.Rate);
-    QCOMPARE(m_settings.PaintColor, saved.PaintColor);
-    QCOMPARE(m_settings.LineWidth, saved.LineWidth);
-    QCOMPARE(m_settings.PrintModeFlag, saved.PrintModeFlag);
-    QCOMPARE(m_settings.Zoom, saved.Zoom);
+    QCOMPARE(settings().Rate, saved.Rate);
+    QCOMPARE(settings().PaintColor, saved.PaintColor);
+    QCOMPARE(settings().LineWidth, saved.LineWidth);
+    QCOMPARE(settings().PrintModeFlag, saved.PrintModeFlag);
+    QCOMPARE(settings().Zoom, saved.Zoom);
 }
 
 void TestTeacherSave::failedSaveSaysSoOnceAndKeepsTheGameGoing()
@@ -218,7 +216,7 @@ void TestTeacherSave::failedSaveSaysSoOnceAndKeepsTheGameGoing()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, blocker.fileName());
-    const GameSettings before = m_settings;
+    const GameSettings before = settings();
 
     QStringList messages;
     DialogScript script;
@@ -232,8 +230,8 @@ void TestTeacherSave::failedSaveSaysSoOnceAndKeepsTheGameGoing()
     QVERIFY2(messages[0].startsWith(QStringLiteral("設定を保存できませんでした。")),
              qPrintable(messages[0]));
     QVERIFY(m_dialog->isVisible());
-    QCOMPARE(m_settings.Rate, before.Rate);
-    QCOMPARE(m_settings.LineWidth, qint16(2));
+    QCOMPARE(settings().Rate, before.Rate);
+    QCOMPARE(settings().LineWidth, qint16(2));
     QVERIFY(m_dialog->isChecked(Switch::ThickLines));
 }
 

@@ -168,8 +168,8 @@ void ZoomTest::gameStartedAtTwicePaintsTheRegionUnderAPress()
     main.MakeGridSmall_Click();
     SurfaceView &board = *main.controls().picClient;
     QTest::mouseClick(&board, Qt::LeftButton, {}, board.innerOrigin() + QPoint(79, 79));
-    const QImage &pixels = main.boardSurface().image();
-    const QRgb left = Palette::color(module.settings().CurrentColor[1]);
+    const QImage &pixels = main.boardImage();
+    const QRgb left = Palette::color(main.settings().CurrentColor[1]);
     for (const QPoint inside : {QPoint(41, 41), QPoint(79, 41), QPoint(60, 79)})
         QCOMPARE(pixels.pixel(inside), left);
     for (const QPoint outside : {QPoint(80, 60), QPoint(39, 60), QPoint(60, 81)})

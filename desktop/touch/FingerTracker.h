@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/touch/FingerRules.h"
+
 #include <QElapsedTimer>
 #include <QList>
 #include <QObject>
@@ -8,32 +10,27 @@
 #include <QTimer>
 
 #include <chrono>
-#include <map>
 
 class QTouchEvent;
 
-// Follows the fingers on the play board, each by its touch id, and says what they paint. A tap
-// paints with the first side's colour when the finger lifts; a finger held still for HoldTime
-// paints with the second side's colour at that moment, and nothing more when it lifts. A finger
-// paints nothing once it has moved more than the drag distance or left the board, nor when it is
-// part of a palm: a contact wider than PalmMillimetres, or PalmPoints points down at once. A
-// painting finger is always told by the point where it came down. Positions are board pixels.
+// The fingers on the play board, for Qt: reads the touch events, keeps the clock and the tick, and
+// tells by signals what FingerRules says the fingers paint. A tap paints with the first side's
+// colour when the finger lifts; a finger held still for HoldTime paints with the second side's
+// colour at that moment, and nothing more when it lifts. Positions are board pixels.
 class FingerTracker : public QObject
 {
     Q_OBJECT
 
 public:
-    // Long enough that a child's slow tap stays a tap, short enough not to feel like waiting.
-    static constexpr std::chrono::milliseconds HoldTime{600};
-    // The hold's ring shows from then on, so that a quick tap does not flash one.
-    static constexpr std::chrono::milliseconds RingDelay{150};
-    static constexpr qreal PalmMillimetres = 30;
-    static constexpr int PalmPoints = 4;
+    static constexpr std::chrono::milliseconds HoldTime = FingerRules::HoldTime;
+    static constexpr std::chrono::milliseconds RingDelay = FingerRules::RingDelay;
+    static constexpr qreal PalmMillimetres = FingerRules::PalmMillimetres;
+    static constexpr int PalmPoints = FingerRules::PalmPoints;
 
     explicit FingerTracker(QSizeF board, QObject *parent = nullptr);
 
     // Board pixels per millimetre of the screen, to tell a palm's contact from a fingertip's.
-    void setPixelsPerMillimetre(qreal pixels) { m_pixelsPerMillimetre = pixels; }
+    void setPixelsPerMillimetre(qreal pixels) { m_rules.setPixelsPerMillimetre(pixels); }
 
     // Follows the points of a touch event, whose positions lie `boardOrigin` from the board's.
     // Returns false for a touch pad's points, which move the pointer instead.
@@ -61,21 +58,12 @@ signals:
     void ringChanged(QPointF at);
 
 private:
-    struct Finger
-    {
-        QPointF at;
-        QElapsedTimer since;
-        bool open; // may still tap or hold
-    };
-
-    bool onBoard(QPointF at) const;
-    bool stillAt(const Finger &finger, QPointF at) const;
+    FingerRules::Time now() const;
     void tick();
+    void tell(const FingerRules::Outcome &outcome);
 
-    QSizeF m_board;
-    qreal m_pixelsPerMillimetre = 96 / 25.4;
-    std::map<int, Finger> m_fingers;
-    // One timer for every hold while any finger may still hold: it ends the holds and grows
-    // their rings.
+    FingerRules m_rules;
+    QElapsedTimer m_clock;
+    // Runs while any finger may still hold: it ends the holds and grows their rings.
     QTimer m_ticks;
 };

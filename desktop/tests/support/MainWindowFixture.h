@@ -42,6 +42,15 @@ protected:
             QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
     }
 
+    // Sets up the board for a test: `draw` draws on a copy of it, which then becomes the board's
+    // picture, as a picture file would.
+    template <typename Draw> void drawOnBoard(Draw draw)
+    {
+        Surface board = m_main->boardSurface();
+        draw(board);
+        m_main->showChanges(m_main->session().placePicture(board.image()));
+    }
+
     // From cleanup(): the window goes before the store it read.
     void endGame()
     {

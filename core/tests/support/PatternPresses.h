@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/settings/GameSettings.h"
 #include "core/board/Surface.h"
 #include "core/patterns/DiagonalLines.h"
 #include "core/patterns/Grids.h"
@@ -9,13 +8,13 @@
 #include "core/patterns/RandomLines.h"
 #include "core/patterns/RandomSequence.h"
 #include "core/patterns/Triangles.h"
+#include "core/settings/GameSettings.h"
 
-#include <QMetaType>
+#include <cstdint>
 
 // Every button that puts something new on the board, in one shape so that tests can run them
 // all through the same table.
 using PatternPress = void (*)(Surface &, Surface &, const GameSettings &, RandomSequence &);
-Q_DECLARE_METATYPE(PatternPress)
 
 namespace PatternPresses {
 
@@ -44,11 +43,11 @@ constexpr PatternPress sennuki = &Makesennuki;
 // default rates, and a random sequence whose clock always gives the same seed.
 struct BoardFixture
 {
-    static constexpr quint32 ClockSeed = 20240601;
+    static constexpr std::uint32_t ClockSeed = 20240601;
 
     explicit BoardFixture(int lineWidth = 1)
     {
-        settings.LineWidth = qint16(lineWidth);
+        settings.LineWidth = static_cast<std::int16_t>(lineWidth);
         settings.Rate = {0.85f, 0.75f};
     }
 
