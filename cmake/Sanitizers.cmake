@@ -1,5 +1,5 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer for every target of the build, stopping at the
-# first report. Tests then run with leak checking and the suppressions in tests/lsan.supp.
+# first report. Tests then run with leak checking and the suppressions in desktop/tests/lsan.supp.
 option(MORVANE_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 
 if(MORVANE_SANITIZE)

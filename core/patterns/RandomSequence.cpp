@@ -5,11 +5,14 @@
 
 std::uint32_t systemClockSeed()
 {
+    // A browser's clock moves in milliseconds, or coarser: a count of the restarts, spread over
+    // the bits, keeps two restarts in one tick of the clock apart.
+    static std::uint32_t restarts = 0;
     const auto ticks = std::chrono::duration_cast<std::chrono::nanoseconds>(
                            std::chrono::system_clock::now().time_since_epoch())
                            .count();
     const auto bits = static_cast<std::uint64_t>(ticks);
-    return static_cast<std::uint32_t>(bits ^ (bits >> 32));
+    return static_cast<std::uint32_t>(bits ^ (bits >> 32)) ^ (++restarts * 0x9e3779b9U);
 }
 
 RandomSequence::RandomSequence()

@@ -31,5 +31,6 @@ private:
     std::mt19937 m_engine;
 };
 
-// Nanoseconds of the system clock folded into 32 bits: two restarts a moment apart differ.
+// The system clock folded into 32 bits, with the number of calls mixed in: two restarts a moment
+// apart differ, also where the clock moves in milliseconds.
 std::uint32_t systemClockSeed();
