@@ -1,8 +1,8 @@
 #include "metafile/MetafileRenderer.h"
 
-#include "metafile/HelperRasterFormat.h"
 #include "core/pictures/PictureLimits.h"
 #include "metafile/GdDeviceFixes.h"
+#include "metafile/HelperRasterFormat.h"
 #include "metafile/PlaceablePicture.h"
 
 #include <libwmf/api.h>

@@ -3,8 +3,8 @@
 // faults, so the game runs it only here, in a short-lived process with limits set by the caller.
 // Exit status 0 means a complete raster was written; anything else means "not a picture".
 
-#include "metafile/SanitizerBuild.h"
 #include "metafile/MetafileRenderer.h"
+#include "metafile/SanitizerBuild.h"
 
 #include <cstdio>
 #include <unistd.h>

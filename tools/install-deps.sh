@@ -14,6 +14,8 @@ packages=(
     # Asking the window manager for a window's frame before it is first shown.
     libxcb1-dev
     libbenchmark-dev
+    # The core's tests (core/tests).
+    doctest-dev
     xvfb xauth x11-utils xdotool
 )
 if [ "${1:-}" = "--test" ]; then
@@ -21,7 +23,11 @@ if [ "${1:-}" = "--test" ]; then
     packages+=(cups printer-driver-cups-pdf poppler-utils sudo clang clang-tidy clang-format
                libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
                # The game on a desktop: real window managers, and tools to drive and watch it.
-               openbox metacity wmctrl imagemagick)
+               openbox metacity wmctrl imagemagick
+               # The core's tests compiled by em++ and run under node (cmake/CoreWasm.cmake).
+               emscripten)
+    # em++ and the tests run under the node already installed; Debian's only where there is none.
+    command -v node >/dev/null || packages+=(nodejs)
 fi
 
 missing=()

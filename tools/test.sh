@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then runs every check of the game:
 #   1. formatting of the sources (clang-format) and the layers of the folders;
-#   2. the whole build with warnings as errors, and every test;
+#   2. the whole build with warnings as errors, and every test; the core's tests (label "core")
+#      run twice, natively and compiled by em++ to WebAssembly under node (core_tests_wasm);
 #   3. every test again in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
 #   4. the fuzz target built with clang (not run: fuzzing is a long run of its own);
 #   5. clang-tidy over the game's own code;
@@ -9,6 +10,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh --test
+# Debian's em++ runs its JavaScript optimiser under node with Debian's node modules, which a node
+# not from Debian (nodesource's on CI) does not look for by itself.
+export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 
 step() { printf '\n==== %s ====\n' "$*"; }
 

@@ -92,8 +92,7 @@ TerritoryCount sampleTerritory(const Raster &board, Rgb leftColor, Rgb rightColo
     return countLattice(board, leftColor, rightColor);
 }
 
-void drawTerritoryGraph(Surface &strip, const TerritoryCount &count, Rgb leftPaint,
-                        Rgb rightPaint)
+void drawTerritoryGraph(Surface &strip, const TerritoryCount &count, Rgb leftPaint, Rgb rightPaint)
 {
     strip.clearPicture();
     const int width = strip.ScaleWidth();

@@ -21,5 +21,4 @@ TerritoryCount sampleTerritory(const Raster &board, Rgb leftColor, Rgb rightColo
 // x < round(L), the right share from the right edge over x >= W - round(R) (drawn over the left),
 // then a black line at W / 2 and a white one at W / 2 + 1, full height. With no counted sample at
 // all only the two middle lines are drawn.
-void drawTerritoryGraph(Surface &strip, const TerritoryCount &count, Rgb leftPaint,
-                        Rgb rightPaint);
+void drawTerritoryGraph(Surface &strip, const TerritoryCount &count, Rgb leftPaint, Rgb rightPaint);

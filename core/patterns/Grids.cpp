@@ -18,7 +18,8 @@ void makeGrid(Surface &board, Surface &strip, const GameSettings &settings, std:
 
 } // namespace
 
-void drawGridLines(Surface &board, std::int16_t dx, std::int16_t dy, std::int16_t columns, std::int16_t rows)
+void drawGridLines(Surface &board, std::int16_t dx, std::int16_t dy, std::int16_t columns,
+                   std::int16_t rows)
 {
     for (std::int16_t i = 1; i < columns; ++i)
         board.line(i * dx, 0, i * dx, board.ScaleHeight(), PatternFrame::LineColor);

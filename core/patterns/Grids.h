@@ -14,4 +14,5 @@ void MakeGridSmall(Surface &board, Surface &strip, const GameSettings &settings)
 // The inner lines of a grid of `columns` x `rows` cells of dx x dy, in black with the board's
 // pen: the vertical lines left to right over the full height, then the horizontal lines top to
 // bottom over the full width. The board's edge is not drawn.
-void drawGridLines(Surface &board, std::int16_t dx, std::int16_t dy, std::int16_t columns, std::int16_t rows);
+void drawGridLines(Surface &board, std::int16_t dx, std::int16_t dy, std::int16_t columns,
+                   std::int16_t rows);

@@ -3,8 +3,8 @@
 #include "core/patterns/PatternFrame.h"
 #include "core/patterns/RandomSequence.h"
 
-#include "core/settings/GameSettings.h"
 #include "core/board/Surface.h"
+#include "core/settings/GameSettings.h"
 
 void Makesennuki(Surface &board, Surface &strip, const GameSettings &settings,
                  RandomSequence &random)

@@ -1,7 +1,7 @@
 #include "core/patterns/PatternFrame.h"
 
-#include "core/settings/GameSettings.h"
 #include "core/board/Surface.h"
+#include "core/settings/GameSettings.h"
 
 #include <algorithm>
 #include <cassert>

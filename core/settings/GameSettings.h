@@ -4,8 +4,8 @@
 
 #include <array>
 
-// The game's record of switches and values, held by the session for the whole run. Index 1 of the colour
-// arrays is the left mouse button's side, index 2 the right's; index 0 is unused.
+// The game's record of switches and values, held by the session for the whole run. Index 1 of the
+// colour arrays is the left mouse button's side, index 2 the right's; index 0 is unused.
 struct GameSettings
 {
     std::array<float, 2> Rate{}; // line-removal densities: 0 horizontal, 1 vertical

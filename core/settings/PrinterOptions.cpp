@@ -13,7 +13,8 @@ constexpr std::array<std::int16_t, OrientationOptionCount> OrientationCodes{1, 2
 constexpr int B4Option = 2;
 constexpr int PortraitOption = 0;
 
-template <std::size_t N> int optionOf(const std::array<std::int16_t, N> &codes, int code, int fallback)
+template <std::size_t N>
+int optionOf(const std::array<std::int16_t, N> &codes, int code, int fallback)
 {
     for (std::size_t option = 0; option < N; ++option) {
         if (codes[option] == code)

@@ -1,7 +1,7 @@
 #include "core/settings/SettingsTable.h"
 
-#include "core/settings/SettingsText.h"
 #include "core/board/Palette.h"
+#include "core/settings/SettingsText.h"
 
 namespace {
 
@@ -37,16 +37,15 @@ constexpr SettingKey lineWidthKey()
 
 template <size_t Side> constexpr SettingKey paintColorKey(const char *key, const char *defaultText)
 {
-    return {
-        key, defaultText,
-        [](GameSettings &settings, std::string_view text) {
-            const auto value = SettingsText::readInteger16(text);
-            if (!value || *value < 0 || *value >= Palette::Count)
-                return false;
-            settings.PaintColor[Side] = *value;
-            return true;
-        },
-        [](const GameSettings &settings) { return std::to_string(settings.PaintColor[Side]); }};
+    return {key, defaultText,
+            [](GameSettings &settings, std::string_view text) {
+                const auto value = SettingsText::readInteger16(text);
+                if (!value || *value < 0 || *value >= Palette::Count)
+                    return false;
+                settings.PaintColor[Side] = *value;
+                return true;
+            },
+            [](const GameSettings &settings) { return std::to_string(settings.PaintColor[Side]); }};
 }
 
 template <size_t Direction> constexpr SettingKey rateKey(const char *key, const char *defaultText)

@@ -1,8 +1,8 @@
 #include "desktop/app/Module1.h"
 
-#include "desktop/widgets/WindowCentring.h"
 #include "desktop/board/MorvaneMain.h"
 #include "desktop/help/frmSplash.h"
+#include "desktop/widgets/WindowCentring.h"
 
 #include <QDateTime>
 

@@ -1,8 +1,8 @@
+#include "desktop/app/DisplayCheck.h"
 #include "desktop/app/Module1.h"
 #include "desktop/app/QtTranslations.h"
 #include "desktop/app/StartupZoom.h"
 #include "desktop/app/TerminationSignal.h"
-#include "desktop/app/DisplayCheck.h"
 #include "desktop/widgets/Fonts.h"
 
 #include <QApplication>

@@ -2,8 +2,14 @@
 
 #include "core/settings/PrinterOptions.h"
 
-#include "desktop/widgets/DisplayText.h"
+#include "core/board/Palette.h"
+#include "desktop/board/widgets/ColorSwatch.h"
+#include "desktop/board/widgets/HotSpot.h"
+#include "desktop/board/widgets/SurfaceView.h"
+#include "desktop/help/HelpDialog.h"
 #include "desktop/settings/SettingsStore.h"
+#include "desktop/teacher/Teacher.h"
+#include "desktop/widgets/DisplayText.h"
 #include "desktop/widgets/EnterKeyClicks.h"
 #include "desktop/widgets/FingerClicks.h"
 #include "desktop/widgets/Layout.h"
@@ -11,12 +17,6 @@
 #include "desktop/widgets/QuitPrompt.h"
 #include "desktop/widgets/RasterImage.h"
 #include "desktop/widgets/WindowCentring.h"
-#include "core/board/Palette.h"
-#include "desktop/board/widgets/ColorSwatch.h"
-#include "desktop/board/widgets/HotSpot.h"
-#include "desktop/board/widgets/SurfaceView.h"
-#include "desktop/help/HelpDialog.h"
-#include "desktop/teacher/Teacher.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
 #include "desktop/board/MorvaneMain.h"
 
 #include "desktop/board/StripProgress.h"
+#include "desktop/board/widgets/ColorSwatch.h"
+#include "desktop/board/widgets/SurfaceView.h"
 #include "desktop/pictures/PictureFilters.h"
 #include "desktop/pictures/PictureLoader.h"
 #include "desktop/print/BoardPrint.h"
-#include "desktop/board/widgets/ColorSwatch.h"
-#include "desktop/board/widgets/SurfaceView.h"
 #include "desktop/widgets/RasterImage.h"
 
 #include <QFileDialog>

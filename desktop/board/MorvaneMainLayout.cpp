@@ -1,10 +1,10 @@
 #include "desktop/board/MorvaneMainControls.h"
 
-#include "desktop/widgets/Layout.h"
 #include "desktop/board/widgets/ColorSwatch.h"
 #include "desktop/board/widgets/HotSpot.h"
 #include "desktop/board/widgets/SurfaceView.h"
 #include "desktop/board/widgets/WrappingButton.h"
+#include "desktop/widgets/Layout.h"
 
 #include <QCursor>
 #include <QGroupBox>

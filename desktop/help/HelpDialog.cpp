@@ -1,10 +1,10 @@
 #include "desktop/help/HelpDialog.h"
 
+#include "desktop/help/frmSplash.h"
 #include "desktop/widgets/EnterKeyClicks.h"
 #include "desktop/widgets/Layout.h"
 #include "desktop/widgets/MinimiseGuard.h"
 #include "desktop/widgets/WindowCentring.h"
-#include "desktop/help/frmSplash.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,9 +1,9 @@
 #include "desktop/help/frmSplash.h"
 
-#include "desktop/widgets/Twips.h"
+#include "desktop/board/widgets/ClassicBevel.h"
 #include "desktop/widgets/Fonts.h"
 #include "desktop/widgets/MinimiseGuard.h"
-#include "desktop/board/widgets/ClassicBevel.h"
+#include "desktop/widgets/Twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "desktop/pictures/HelperRaster.h"
 
-#include "metafile/HelperRasterFormat.h"
 #include "core/pictures/PictureLimits.h"
+#include "metafile/HelperRasterFormat.h"
 
 #include <QtEndian>
 

@@ -1,8 +1,8 @@
 #include "desktop/pictures/PictureDecoder.h"
 
+#include "core/pictures/PictureLimits.h"
 #include "desktop/pictures/OverWhite.h"
 #include "desktop/pictures/PictureCompleteness.h"
-#include "core/pictures/PictureLimits.h"
 
 #include <QIODevice>
 #include <QImageReader>

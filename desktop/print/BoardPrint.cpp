@@ -1,9 +1,9 @@
 #include "desktop/print/BoardPrint.h"
 
-#include "desktop/print/GamePrinter.h"
-#include "desktop/print/PrintProgress.h"
 #include "core/print/ColourCopyPage.h"
 #include "core/print/PageFit.h"
+#include "desktop/print/GamePrinter.h"
+#include "desktop/print/PrintProgress.h"
 #include "desktop/widgets/RasterImage.h"
 
 #include <QCursor>
@@ -125,7 +125,7 @@ bool BoardPrint::printWindowImage()
     QPainter painter;
     if (!openPage(painter))
         return false;
-    painter.drawImage(
-        qRectOf(fitToPage(rectOf(printableArea()), {image.width(), image.height()})), image);
+    painter.drawImage(qRectOf(fitToPage(rectOf(printableArea()), {image.width(), image.height()})),
+                      image);
     return painter.end();
 }

@@ -1,19 +1,17 @@
 #include "desktop/teacher/Teacher.h"
 
-#include "desktop/widgets/DisplayText.h"
-#include "core/settings/PrinterOptions.h"
-#include "desktop/settings/SettingsStore.h"
-#include "core/settings/SettingsText.h"
-#include "desktop/widgets/EnterKeyClicks.h"
-#include "desktop/widgets/Layout.h"
-#include "desktop/widgets/MinimiseGuard.h"
-#include "desktop/print/GamePrinter.h"
 #include "core/session/GameSession.h"
 #include "core/settings/PrinterOptions.h"
 #include "core/settings/SettingsText.h"
 #include "desktop/board/widgets/ColorSwatch.h"
+#include "desktop/print/GamePrinter.h"
+#include "desktop/settings/SettingsStore.h"
 #include "desktop/teacher/PressableLabel.h"
 #include "desktop/teacher/ZoomChoice.h"
+#include "desktop/widgets/DisplayText.h"
+#include "desktop/widgets/EnterKeyClicks.h"
+#include "desktop/widgets/Layout.h"
+#include "desktop/widgets/MinimiseGuard.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -144,8 +142,8 @@ void Teacher::showDefaultColors()
 void Teacher::RateCombo_Change(int index)
 {
     const auto i = static_cast<size_t>(index);
-    m_session.setRate(index,
-                      SettingsText::readTypedNumber(m_ui.RateCombo[i]->currentText().toStdString()));
+    m_session.setRate(
+        index, SettingsText::readTypedNumber(m_ui.RateCombo[i]->currentText().toStdString()));
 }
 
 void Teacher::cmdRet_Click()

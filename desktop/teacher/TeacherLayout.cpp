@@ -1,9 +1,9 @@
 #include "desktop/teacher/TeacherControls.h"
 
-#include "desktop/widgets/Layout.h"
 #include "desktop/board/widgets/ColorSwatch.h"
 #include "desktop/teacher/PressableLabel.h"
 #include "desktop/teacher/ZoomChoice.h"
+#include "desktop/widgets/Layout.h"
 
 #include <QCheckBox>
 #include <QComboBox>

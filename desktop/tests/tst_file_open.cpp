@@ -1,9 +1,9 @@
 #include "support/DialogScript.h"
 #include "support/MainWindowFixture.h"
 
+#include "core/board/Palette.h"
 #include "core/settings/GameSettings.h"
 #include "desktop/board/MorvaneMain.h"
-#include "core/board/Palette.h"
 #include "desktop/board/widgets/SurfaceView.h"
 
 #include <QFileDialog>

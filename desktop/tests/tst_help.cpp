@@ -1,6 +1,6 @@
-#include "desktop/widgets/Fonts.h"
 #include "desktop/help/HelpDialog.h"
 #include "desktop/help/frmSplash.h"
+#include "desktop/widgets/Fonts.h"
 #include "support/UserInput.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "support/MainWindowFixture.h"
 #include "support/RepaintRecorder.h"
 
+#include "core/board/Palette.h"
 #include "core/settings/GameSettings.h"
 #include "desktop/board/MorvaneMain.h"
-#include "core/board/Palette.h"
 #include "desktop/board/widgets/SurfaceView.h"
 #include "support/TouchInput.h"
 

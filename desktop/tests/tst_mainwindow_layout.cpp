@@ -1,8 +1,8 @@
 #include "support/MainWindowFixture.h"
 
 #include "core/settings/GameSettings.h"
-#include "desktop/widgets/Fonts.h"
 #include "desktop/board/MorvaneMain.h"
+#include "desktop/widgets/Fonts.h"
 #include "support/UserInput.h"
 
 #include <QAbstractButton>

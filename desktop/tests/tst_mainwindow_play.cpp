@@ -5,9 +5,9 @@
 #include "desktop/board/MorvaneMain.h"
 #include "desktop/board/widgets/ColorSwatch.h"
 #include "desktop/board/widgets/SurfaceView.h"
+#include "desktop/teacher/Teacher.h"
 #include "support/ScreenPixels.h"
 #include "support/UserInput.h"
-#include "desktop/teacher/Teacher.h"
 
 #include <QAbstractButton>
 #include <QMouseEvent>

@@ -2,11 +2,11 @@
 #include "support/MainWindowFixture.h"
 
 #include "core/settings/GameSettings.h"
-#include "desktop/widgets/Fonts.h"
-#include "desktop/widgets/QuitPrompt.h"
 #include "desktop/board/MorvaneMain.h"
 #include "desktop/board/widgets/ColorSwatch.h"
 #include "desktop/board/widgets/SurfaceView.h"
+#include "desktop/widgets/Fonts.h"
+#include "desktop/widgets/QuitPrompt.h"
 
 #include <QAbstractButton>
 #include <QEventLoop>

@@ -6,8 +6,8 @@
 
 #include "core/settings/GameSettings.h"
 #include "desktop/board/MorvaneMain.h"
-#include "desktop/print/GamePrinter.h"
 #include "desktop/board/widgets/SurfaceView.h"
+#include "desktop/print/GamePrinter.h"
 
 #include <QDir>
 #include <QLabel>

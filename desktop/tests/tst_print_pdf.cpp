@@ -5,9 +5,9 @@
 #include "core/settings/GameSettings.h"
 #include "desktop/board/MorvaneMain.h"
 #include "desktop/board/StripProgress.h"
+#include "desktop/board/widgets/SurfaceView.h"
 #include "desktop/print/BoardPrint.h"
 #include "desktop/print/GamePrinter.h"
-#include "desktop/board/widgets/SurfaceView.h"
 
 #include <QFile>
 #include <QLabel>
@@ -129,8 +129,7 @@ private slots:
 private:
     StripProgress progress() const
     {
-        return {m_main->session(), *m_main->controls().PicMenseki,
-                *m_main->controls().PrintLabel};
+        return {m_main->session(), *m_main->controls().PicMenseki, *m_main->controls().PrintLabel};
     }
     void checkTheWindowIsBackToNormal(bool stripEmptied);
 

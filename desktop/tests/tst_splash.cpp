@@ -1,5 +1,5 @@
-#include "desktop/widgets/Fonts.h"
 #include "desktop/help/frmSplash.h"
+#include "desktop/widgets/Fonts.h"
 
 #include <QLabel>
 #include <QPointer>

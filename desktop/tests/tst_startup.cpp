@@ -1,11 +1,11 @@
 #include "support/TemporarySettingsStore.h"
 
+#include "desktop/app/DisplayCheck.h"
 #include "desktop/app/Module1.h"
 #include "desktop/app/QtTranslations.h"
-#include "desktop/app/DisplayCheck.h"
-#include "desktop/widgets/DisplayText.h"
 #include "desktop/board/MorvaneMain.h"
 #include "desktop/help/frmSplash.h"
+#include "desktop/widgets/DisplayText.h"
 
 #include <QDateTime>
 #include <QDir>

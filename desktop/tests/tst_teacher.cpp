@@ -1,15 +1,15 @@
-#include "core/session/GameSession.h"
-#include "core/settings/GameSettings.h"
-#include "desktop/widgets/Fonts.h"
-#include "desktop/print/GamePrinter.h"
 #include "core/board/ColorStep.h"
 #include "core/board/Palette.h"
+#include "core/session/GameSession.h"
+#include "core/settings/GameSettings.h"
 #include "desktop/board/widgets/ColorSwatch.h"
-#include "support/RecordedChanges.h"
-#include "support/UserInput.h"
+#include "desktop/print/GamePrinter.h"
 #include "desktop/teacher/PressableLabel.h"
 #include "desktop/teacher/Teacher.h"
 #include "desktop/teacher/ZoomChoice.h"
+#include "desktop/widgets/Fonts.h"
+#include "support/RecordedChanges.h"
+#include "support/UserInput.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

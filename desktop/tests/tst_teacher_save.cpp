@@ -1,13 +1,13 @@
 #include "core/session/GameSession.h"
 #include "core/settings/GameSettings.h"
-#include "desktop/settings/SettingsStore.h"
-#include "desktop/print/GamePrinter.h"
 #include "desktop/board/widgets/ColorSwatch.h"
+#include "desktop/print/GamePrinter.h"
+#include "desktop/settings/SettingsStore.h"
+#include "desktop/teacher/Teacher.h"
+#include "desktop/teacher/ZoomChoice.h"
 #include "support/DialogScript.h"
 #include "support/RecordedChanges.h"
 #include "support/UserInput.h"
-#include "desktop/teacher/Teacher.h"
-#include "desktop/teacher/ZoomChoice.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,14 +1,14 @@
-#include "support/DialogScript.h"
 #include "desktop/widgets/RasterImage.h"
+#include "support/DialogScript.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScreenPixels.h"
 #include "support/TouchInput.h"
 
 #include "desktop/board/MorvaneMain.h"
-#include "desktop/touch/FingerTracker.h"
 #include "desktop/board/widgets/SurfaceView.h"
 #include "desktop/help/HelpDialog.h"
 #include "desktop/teacher/Teacher.h"
+#include "desktop/touch/FingerTracker.h"
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>

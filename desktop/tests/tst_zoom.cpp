@@ -1,13 +1,13 @@
 #include "support/TemporarySettingsStore.h"
 
+#include "core/board/Palette.h"
 #include "desktop/app/Module1.h"
 #include "desktop/app/StartupZoom.h"
-#include "desktop/widgets/Fonts.h"
 #include "desktop/board/MorvaneMain.h"
-#include "core/board/Palette.h"
 #include "desktop/board/widgets/SurfaceView.h"
 #include "desktop/teacher/Teacher.h"
 #include "desktop/teacher/ZoomChoice.h"
+#include "desktop/widgets/Fonts.h"
 
 #include <QApplication>
 #include <QFile>

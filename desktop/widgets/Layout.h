@@ -1,7 +1,7 @@
 #pragma once
 
-#include "desktop/widgets/Twips.h"
 #include "desktop/widgets/Fonts.h"
+#include "desktop/widgets/Twips.h"
 
 #include <QFont>
 #include <QIcon>

@@ -37,7 +37,8 @@ void drawSide(QPainter &painter, const QRect &board, const SquareCount::Side &si
     QFont font = painter.font();
     font.setPixelSize(TextPixels);
     font.setBold(true);
-    const QStringList lines{QStringLiteral("ます ") + QString::fromStdString(SquareCount::areaText(side.halves)),
+    const QStringList lines{QStringLiteral("ます ") +
+                                QString::fromStdString(SquareCount::areaText(side.halves)),
                             QStringLiteral("じんの数 %1").arg(side.regions)};
     const QFontMetrics metrics(font);
     int textWidth = 0;

@@ -1,8 +1,8 @@
 #include "desktop/board/widgets/SurfaceView.h"
 
 #include "core/board/Surface.h"
-#include "desktop/widgets/RasterImage.h"
 #include "desktop/touch/FingerTracker.h"
+#include "desktop/widgets/RasterImage.h"
 
 #include "desktop/board/widgets/ClassicBevel.h"
 #include "desktop/board/widgets/HoldRing.h"
