@@ -11,9 +11,10 @@
 class MorvaneMain;
 class frmSplash;
 
-// The start-up procedure and the owner of the game's one settings record. Main() shows the title
-// window, holds it until the whole-second clock has moved two seconds on, then shows the main
-// window and destroys the title window.
+// The start-up procedure. Main() shows the title window, holds it until the whole-second clock has
+// moved two seconds on, then shows the main window and destroys the title window. settings() is
+// what the start-up knows before the store is read (the size in effect); the main window's
+// session holds the game's record from then on.
 class Module1 : public QObject
 {
     Q_OBJECT

@@ -82,7 +82,7 @@ private:
     void showEnabledControls();
     void showTeacherDialog();
     void showAfterDialog();
-    void setSwatchPointers(bool colorChangeAllowed);
+    void setSwatchPointers(bool allowed);
     // The teacher's screen setting: maximized or the window's own size.
     void setMaximized(bool maximized);
     void applySizeLimits();
