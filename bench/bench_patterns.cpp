@@ -1,4 +1,4 @@
-#include "core/settings/GameSettings.h"
+#include "core/board/Raster.h"
 #include "core/board/Surface.h"
 #include "core/patterns/DiagonalLines.h"
 #include "core/patterns/Grids.h"
@@ -7,8 +7,11 @@
 #include "core/patterns/RandomLines.h"
 #include "core/patterns/RandomSequence.h"
 #include "core/patterns/Triangles.h"
+#include "core/settings/GameSettings.h"
 
 #include <benchmark/benchmark.h>
+
+#include <cstdint>
 
 // One press of each pattern button on the 640 x 480 board, thin and thick lines.
 namespace {
@@ -17,14 +20,14 @@ struct PatternBoard
 {
     explicit PatternBoard(const benchmark::State &state)
     {
-        settings.LineWidth = static_cast<qint16>(state.range(0));
+        settings.LineWidth = static_cast<std::int16_t>(state.range(0));
         settings.Rate = {0.85f, 0.75f};
     }
 
     Surface board{640, 480};
     Surface strip{640, 11};
     GameSettings settings;
-    RandomSequence random{[] { return quint32(1); }};
+    RandomSequence random{[] { return std::uint32_t{1}; }};
 };
 
 template <void (*Pattern)(Surface &, Surface &, const GameSettings &)>
@@ -33,7 +36,7 @@ void fixedPattern(benchmark::State &state)
     PatternBoard target(state);
     for (auto _ : state) {
         Pattern(target.board, target.strip, target.settings);
-        benchmark::DoNotOptimize(target.board.image().constBits());
+        benchmark::DoNotOptimize(target.board.image().bits());
     }
 }
 
@@ -43,17 +46,17 @@ void randomPattern(benchmark::State &state)
     PatternBoard target(state);
     for (auto _ : state) {
         Pattern(target.board, target.strip, target.settings, target.random);
-        benchmark::DoNotOptimize(target.board.image().constBits());
+        benchmark::DoNotOptimize(target.board.image().bits());
     }
 }
 
 void originalImage(benchmark::State &state)
 {
     PatternBoard target(state);
-    const QImage picture = originalPicture();
+    const Raster picture = originalPicture();
     for (auto _ : state) {
         OriginalImage(target.board, target.strip, picture);
-        benchmark::DoNotOptimize(target.board.image().constBits());
+        benchmark::DoNotOptimize(target.board.image().bits());
     }
 }
 

@@ -20,7 +20,7 @@ void composeColourCopyPage(benchmark::State &state)
         ColourCopyPage page(board);
         while (!page.isComplete())
             page.plotColumn();
-        benchmark::DoNotOptimize(page.image().constBits());
+        benchmark::DoNotOptimize(page.image().bits());
     }
 }
 BENCHMARK(composeColourCopyPage)->Unit(benchmark::kMillisecond);
