@@ -132,23 +132,23 @@ inline std::vector<FillCase> fillCases()
         std::vector<Point> seeds = everyRegion(board);
         cases.push_back({name, std::move(board), std::move(seeds)});
     };
-    addPattern("MakeGrid",
+    addPattern("makeLargeGrid",
                patternBoard([](Surface &board, Surface &strip, Settings settings,
-                               RandomSequence &) { MakeGrid(board, strip, settings); }));
-    addPattern("MakeGridSmall",
+                               RandomSequence &) { makeLargeGrid(board, strip, settings); }));
+    addPattern("makeFineGrid",
                patternBoard([](Surface &board, Surface &strip, Settings settings,
-                               RandomSequence &) { MakeGridSmall(board, strip, settings); }));
-    addPattern("MakeNaname",
+                               RandomSequence &) { makeFineGrid(board, strip, settings); }));
+    addPattern("makeDiagonalLines",
                patternBoard([](Surface &board, Surface &strip, Settings settings,
-                               RandomSequence &) { MakeNaname(board, strip, settings); }));
-    addPattern("MakeTriangle",
+                               RandomSequence &) { makeDiagonalLines(board, strip, settings); }));
+    addPattern("makeTriangles",
                patternBoard([](Surface &board, Surface &strip, Settings settings,
-                               RandomSequence &) { MakeTriangle(board, strip, settings); }));
-    addPattern("MakeRandom", patternBoard(MakeRandom));
-    addPattern("Makesennuki", patternBoard(Makesennuki));
-    addPattern("OriginalImage",
+                               RandomSequence &) { makeTriangles(board, strip, settings); }));
+    addPattern("makeRandomLines", patternBoard(makeRandomLines));
+    addPattern("makeLineRemoval", patternBoard(makeLineRemoval));
+    addPattern("placeOriginalPicture",
                patternBoard([](Surface &board, Surface &strip, Settings, RandomSequence &) {
-                   OriginalImage(board, strip, originalPicture());
+                   placeOriginalPicture(board, strip, originalPicture());
                }));
     return cases;
 }

@@ -55,37 +55,41 @@ void originalImage(benchmark::State &state)
     PatternBoard target(state);
     const Raster picture = originalPicture();
     for (auto _ : state) {
-        OriginalImage(target.board, target.strip, picture);
+        placeOriginalPicture(target.board, target.strip, picture);
         benchmark::DoNotOptimize(target.board.image().bits());
     }
 }
 
 } // namespace
 
-BENCHMARK(fixedPattern<MakeGrid>)->Name("MakeGrid")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
-BENCHMARK(fixedPattern<MakeGridSmall>)
-    ->Name("MakeGridSmall")
+BENCHMARK(fixedPattern<makeLargeGrid>)
+    ->Name("makeLargeGrid")
     ->Arg(1)
     ->Arg(2)
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK(fixedPattern<MakeNaname>)
-    ->Name("MakeNaname")
+BENCHMARK(fixedPattern<makeFineGrid>)
+    ->Name("makeFineGrid")
     ->Arg(1)
     ->Arg(2)
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK(fixedPattern<MakeTriangle>)
-    ->Name("MakeTriangle")
+BENCHMARK(fixedPattern<makeDiagonalLines>)
+    ->Name("makeDiagonalLines")
     ->Arg(1)
     ->Arg(2)
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK(randomPattern<MakeRandom>)
-    ->Name("MakeRandom")
+BENCHMARK(fixedPattern<makeTriangles>)
+    ->Name("makeTriangles")
     ->Arg(1)
     ->Arg(2)
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK(randomPattern<Makesennuki>)
-    ->Name("Makesennuki")
+BENCHMARK(randomPattern<makeRandomLines>)
+    ->Name("makeRandomLines")
     ->Arg(1)
     ->Arg(2)
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK(originalImage)->Name("OriginalImage")->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(randomPattern<makeLineRemoval>)
+    ->Name("makeLineRemoval")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(originalImage)->Name("placeOriginalPicture")->Arg(1)->Unit(benchmark::kMicrosecond);

@@ -95,8 +95,8 @@ TerritoryCount sampleTerritory(const Raster &board, Rgb leftColor, Rgb rightColo
 void drawTerritoryGraph(Surface &strip, const TerritoryCount &count, Rgb leftPaint, Rgb rightPaint)
 {
     strip.clearPicture();
-    const int width = strip.ScaleWidth();
-    const int height = strip.ScaleHeight();
+    const int width = strip.width();
+    const int height = strip.height();
     // Counts stay far below 2^24, so single precision holds them exactly, as the shares are.
     const float total = static_cast<float>(count.right) + static_cast<float>(count.left) +
                         static_cast<float>(count.unpainted);

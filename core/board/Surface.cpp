@@ -34,7 +34,7 @@ void Surface::clearPicture()
 
 void Surface::line(int x1, int y1, int x2, int y2, Rgb color)
 {
-    LineRaster::line(m_image, x1, y1, x2, y2, opaque(color), m_drawWidth);
+    LineRaster::line(m_image, x1, y1, x2, y2, opaque(color), m_penWidth);
 }
 
 void Surface::filledBox(int x1, int y1, int x2, int y2, Rgb color)
@@ -42,7 +42,7 @@ void Surface::filledBox(int x1, int y1, int x2, int y2, Rgb color)
     LineRaster::filledBox(m_image, x1, y1, x2, y2, opaque(color));
 }
 
-std::int32_t Surface::Point(int x, int y) const
+std::int32_t Surface::colorValueAt(int x, int y) const
 {
     if (!m_image.rect().contains({x, y}))
         return -1;

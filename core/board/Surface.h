@@ -15,17 +15,17 @@ public:
 
     Surface(int width, int height, Rgb backColor = 0xffffffff);
 
-    int ScaleWidth() const { return m_image.width(); }
-    int ScaleHeight() const { return m_image.height(); }
+    int width() const { return m_image.width(); }
+    int height() const { return m_image.height(); }
 
-    Rgb BackColor() const { return m_backColor; }
+    Rgb backColor() const { return m_backColor; }
     // Like the background picture, a new background colour clears the surface.
     void setBackColor(Rgb color);
 
-    int DrawWidth() const { return m_drawWidth; }
-    void setDrawWidth(int width) { m_drawWidth = width; }
+    int penWidth() const { return m_penWidth; }
+    void setPenWidth(int width) { m_penWidth = width; }
 
-    Rgb FillColor() const { return m_fillColor; }
+    Rgb fillColor() const { return m_fillColor; }
     void setFillColor(Rgb color) { m_fillColor = color; }
     FillStyle fillStyle() const { return m_fillStyle; }
     void setFillStyle(FillStyle style) { m_fillStyle = style; }
@@ -41,7 +41,7 @@ public:
     void filledBox(int x1, int y1, int x2, int y2, Rgb color);
 
     // The 24-bit colour value (red in the low byte) of pixel (x, y), or -1 outside the surface.
-    std::int32_t Point(int x, int y) const;
+    std::int32_t colorValueAt(int x, int y) const;
 
     // Flood fill from (x, y) with the brush up to pixels of the border colour. Paints nothing with
     // a transparent brush, on a border pixel or outside.
@@ -55,5 +55,5 @@ private:
     Rgb m_backColor;
     Rgb m_fillColor = 0xff000000;
     FillStyle m_fillStyle = FillStyle::Transparent;
-    int m_drawWidth = 1;
+    int m_penWidth = 1;
 };

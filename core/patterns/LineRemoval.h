@@ -8,5 +8,5 @@ struct GameSettings;
 // wall when its number is below Rate[0], a vertical one below Rate[1]. Restarts the sequence
 // from the clock, then takes exactly 356 numbers: horizontal walls column by column, then
 // vertical walls row by row, one number per wall whether it is drawn or not.
-void Makesennuki(Surface &board, Surface &strip, const GameSettings &settings,
-                 RandomSequence &random);
+void makeLineRemoval(Surface &board, Surface &strip, const GameSettings &settings,
+                     RandomSequence &random);

@@ -32,7 +32,7 @@ Raster originalPicture()
     return picture;
 }
 
-void OriginalImage(Surface &board, Surface &strip, const Raster &picture)
+void placeOriginalPicture(Surface &board, Surface &strip, const Raster &picture)
 {
     PatternFrame::open(board, strip);
     board.setPicture(picture);

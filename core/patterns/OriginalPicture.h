@@ -10,4 +10,4 @@ Raster originalPicture();
 
 // Puts `picture` on the board the way a pattern is put there: board and graph strip emptied, the
 // picture set as the board's background.
-void OriginalImage(Surface &board, Surface &strip, const Raster &picture);
+void placeOriginalPicture(Surface &board, Surface &strip, const Raster &picture);

@@ -11,18 +11,18 @@ namespace {
 // itself comes out only for r * span >= span - 0.5.
 std::int16_t randomEnd(RandomSequence &random, std::int16_t span)
 {
-    return PatternFrame::roundHalfEven(double(random.NextRandom()) * span);
+    return PatternFrame::roundHalfEven(double(random.next()) * span);
 }
 
 } // namespace
 
-void MakeRandom(Surface &board, Surface &strip, const GameSettings &settings,
-                RandomSequence &random)
+void makeRandomLines(Surface &board, Surface &strip, const GameSettings &settings,
+                     RandomSequence &random)
 {
     PatternFrame::open(board, strip);
-    const std::int16_t width = PatternFrame::roundHalfEven(board.ScaleWidth());
-    const std::int16_t height = PatternFrame::roundHalfEven(board.ScaleHeight());
-    board.setDrawWidth(PatternFrame::lineWidth(settings));
+    const std::int16_t width = PatternFrame::roundHalfEven(board.width());
+    const std::int16_t height = PatternFrame::roundHalfEven(board.height());
+    board.setPenWidth(PatternFrame::lineWidth(settings));
     for (std::int16_t n = 0; n <= 4; ++n) {
         const std::int16_t top = randomEnd(random, width);
         const std::int16_t bottom = randomEnd(random, width);

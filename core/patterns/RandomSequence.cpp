@@ -22,17 +22,17 @@ RandomSequence::RandomSequence()
 RandomSequence::RandomSequence(SeedClock clock)
     : m_clock(std::move(clock))
 {
-    RestartRandom();
+    restart();
 }
 
-float RandomSequence::NextRandom()
+float RandomSequence::next()
 {
     // std::generate_canonical may round up to 1.0f; the top 24 bits of a draw never do.
     constexpr float scale = 1.0f / 16777216.0f;
     return static_cast<float>(m_engine() >> 8) * scale;
 }
 
-void RandomSequence::RestartRandom()
+void RandomSequence::restart()
 {
     seed(m_clock());
 }

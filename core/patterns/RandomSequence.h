@@ -10,7 +10,7 @@
 class RandomSequence
 {
 public:
-    // Where RestartRandom takes its seed from; tests pass a clock of their own.
+    // Where restart takes its seed from; tests pass a clock of their own.
     using SeedClock = std::function<std::uint32_t()>;
 
     // Seeded from the system clock, so every run starts somewhere new.
@@ -18,12 +18,12 @@ public:
     explicit RandomSequence(SeedClock clock);
 
     // Uniform in [0, 1), strictly below 1: 24 random bits scaled by 2^-24 are exact in a float.
-    float NextRandom();
+    float next();
 
     // Starts the sequence anew from a seed read from the clock.
-    void RestartRandom();
+    void restart();
 
-    // Starts the sequence anew from a given seed; RestartRandom is seed(clock()).
+    // Starts the sequence anew from a given seed; restart is seed(clock()).
     void seed(std::uint32_t value);
 
 private:

@@ -28,7 +28,7 @@ int ColourCopyPage::plotColumn()
     assert(!isComplete());
     const int x = m_nextX;
     for (int y = 0; y <= Height; y += CellStep) {
-        const Rgb colour = cellColour(m_board.Point(x / CellStep, y / CellStep));
+        const Rgb colour = cellColour(m_board.colorValueAt(x / CellStep, y / CellStep));
         plot(x, y, colour);
         plot(x + 1, y, colour);
         plot(x, y + 1, colour);

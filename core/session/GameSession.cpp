@@ -120,7 +120,7 @@ SessionChanges GameSession::press(Side side, double x, double y)
     m_board.setFillColor(sideColor(side));
     const double column = std::floor(x);
     const double row = std::floor(y);
-    if (column < 0 || row < 0 || column >= m_board.ScaleWidth() || row >= m_board.ScaleHeight())
+    if (column < 0 || row < 0 || column >= m_board.width() || row >= m_board.height())
         return changes;
     changes.board = m_board.floodFill(static_cast<int>(column), static_cast<int>(row)).bounds;
     return changes;
@@ -152,23 +152,23 @@ SessionChanges GameSession::makePattern(Pattern pattern)
     if (!isPatternEnabled(pattern))
         return {};
     switch (pattern) {
-    case Pattern::Random:
-        MakeRandom(m_board, m_strip, m_settings, m_random);
+    case Pattern::RandomLines:
+        makeRandomLines(m_board, m_strip, m_settings, m_random);
         break;
-    case Pattern::Grid:
-        MakeGrid(m_board, m_strip, m_settings);
+    case Pattern::LargeGrid:
+        makeLargeGrid(m_board, m_strip, m_settings);
         break;
-    case Pattern::GridSmall:
-        MakeGridSmall(m_board, m_strip, m_settings);
+    case Pattern::FineGrid:
+        makeFineGrid(m_board, m_strip, m_settings);
         break;
-    case Pattern::Diagonal:
-        MakeNaname(m_board, m_strip, m_settings);
+    case Pattern::DiagonalLines:
+        makeDiagonalLines(m_board, m_strip, m_settings);
         break;
     case Pattern::LineRemoval:
-        Makesennuki(m_board, m_strip, m_settings, m_random);
+        makeLineRemoval(m_board, m_strip, m_settings, m_random);
         break;
     case Pattern::Triangles:
-        MakeTriangle(m_board, m_strip, m_settings);
+        makeTriangles(m_board, m_strip, m_settings);
         break;
     }
     return newBoard();
@@ -176,7 +176,7 @@ SessionChanges GameSession::makePattern(Pattern pattern)
 
 SessionChanges GameSession::showOriginalPicture()
 {
-    OriginalImage(m_board, m_strip, m_originalPicture);
+    placeOriginalPicture(m_board, m_strip, m_originalPicture);
     return newBoard();
 }
 
@@ -272,10 +272,9 @@ SessionChanges GameSession::clearStrip()
 SessionChanges GameSession::growPrintBar(int column)
 {
     constexpr int ProgressGrey = 8;
-    if (column >= m_strip.ScaleWidth())
+    if (column >= m_strip.width())
         return {};
-    m_strip.filledBox(column, 0, column + 2, m_strip.ScaleHeight() - 1,
-                      Palette::color(ProgressGrey));
+    m_strip.filledBox(column, 0, column + 2, m_strip.height() - 1, Palette::color(ProgressGrey));
     SessionChanges changes;
     changes.strip = true;
     return changes;

@@ -15,7 +15,7 @@
 enum class Side { Left = 1, Right = 2 };
 
 // The six pattern buttons.
-enum class Pattern { Random, Grid, GridSmall, Diagonal, LineRemoval, Triangles };
+enum class Pattern { RandomLines, LargeGrid, FineGrid, DiagonalLines, LineRemoval, Triangles };
 
 // What a call on the session changed, for a front-end to show.
 struct SessionChanges

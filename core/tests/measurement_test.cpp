@@ -40,8 +40,8 @@ void paint(Surface &board, Point at, Rgb color)
 std::string stripRow(const Surface &strip)
 {
     std::string row;
-    for (int x = 0; x < strip.ScaleWidth(); ++x) {
-        const Rgb color = strip.image().pixel(x, strip.ScaleHeight() / 2);
+    for (int x = 0; x < strip.width(); ++x) {
+        const Rgb color = strip.image().pixel(x, strip.height() / 2);
         row += color == LeftColor        ? 'L'
                : color == RightColor     ? 'R'
                : color == StripBack      ? '-'

@@ -61,14 +61,14 @@ TEST_CASE("the built-in picture's lines make about fifty regions of varied size"
     CHECK(*largest > 5 * *smallest);
 }
 
-TEST_CASE("OriginalImage shows the picture alone")
+TEST_CASE("placeOriginalPicture shows the picture alone")
 {
     Surface board(640, 480);
     Surface strip(640, 11);
     board.line(0, 0, 639, 479, Palette::color(4));
     strip.filledBox(0, 0, 300, 10, Palette::color(9));
 
-    OriginalImage(board, strip, originalPicture());
+    placeOriginalPicture(board, strip, originalPicture());
     CHECK(board.image() == originalPicture());
     CHECK(strip.image() == Surface(640, 11).image());
 }

@@ -26,10 +26,10 @@ TEST_CASE("fixed patterns make their regions")
         int smallCount;
         int smallArea;
     } rows[] = {
-        {"MakeGrid", PatternPresses::grid, 48, 6400, 0, 0},
-        {"MakeGridSmall", PatternPresses::gridSmall, 192, 1600, 0, 0},
-        {"MakeNaname", PatternPresses::naname, 90, 3200, 12, 1600},
-        {"MakeTriangle", PatternPresses::triangle, 192, 1600, 0, 0},
+        {"makeLargeGrid", PatternPresses::grid, 48, 6400, 0, 0},
+        {"makeFineGrid", PatternPresses::gridSmall, 192, 1600, 0, 0},
+        {"makeDiagonalLines", PatternPresses::naname, 90, 3200, 12, 1600},
+        {"makeTriangles", PatternPresses::triangle, 192, 1600, 0, 0},
     };
     for (const int width : {1, 2}) {
         for (const auto &row : rows) {
@@ -60,10 +60,10 @@ TEST_CASE("grid lines stand at their places")
         int columnStep;
         int rowStep;
     } rows[] = {
-        {"MakeGrid", PatternPresses::grid, 80, 80},
-        {"MakeGridSmall", PatternPresses::gridSmall, 40, 40},
-        {"MakeTriangle", PatternPresses::triangle, 80, 80},
-        {"MakeNaname", PatternPresses::naname, 0, 80},
+        {"makeLargeGrid", PatternPresses::grid, 80, 80},
+        {"makeFineGrid", PatternPresses::gridSmall, 40, 40},
+        {"makeTriangles", PatternPresses::triangle, 80, 80},
+        {"makeDiagonalLines", PatternPresses::naname, 0, 80},
     };
     for (const int width : {1, 2}) {
         for (const auto &row : rows) {
@@ -103,8 +103,8 @@ TEST_CASE("slanted lines are the line width wide")
         int row;
         int linesCrossed;
     } rows[] = {
-        {"MakeNaname", PatternPresses::naname, 40, 16},
-        {"MakeTriangle", PatternPresses::triangle, 20, 23},
+        {"makeDiagonalLines", PatternPresses::naname, 40, 16},
+        {"makeTriangles", PatternPresses::triangle, 20, 23},
     };
     for (const int width : {1, 2}) {
         for (const auto &row : rows) {
@@ -114,8 +114,8 @@ TEST_CASE("slanted lines are the line width wide")
             fixture.press(row.pattern);
             std::vector<int> runs;
             int run = 0;
-            for (int x = 0; x <= fixture.board.ScaleWidth(); ++x) {
-                if (x < fixture.board.ScaleWidth() &&
+            for (int x = 0; x <= fixture.board.width(); ++x) {
+                if (x < fixture.board.width() &&
                     fixture.board.image().pixel(x, row.row) == Palette::Black) {
                     ++run;
                 } else if (run > 0) {
@@ -145,7 +145,7 @@ TEST_CASE("step sizes round half to even")
     Surface strip(20, 11);
     GameSettings settings;
     settings.LineWidth = 1;
-    MakeGrid(board, strip, settings);
+    makeLargeGrid(board, strip, settings);
     CHECK(AsciiRaster::toRows(board.image()) == expected);
 }
 
@@ -156,10 +156,13 @@ TEST_CASE("a press leaves no trace of the board before")
         std::string_view name;
         PatternPress pattern;
     } presses[] = {
-        {"MakeGrid", PatternPresses::grid},          {"MakeGridSmall", PatternPresses::gridSmall},
-        {"MakeNaname", PatternPresses::naname},      {"MakeTriangle", PatternPresses::triangle},
-        {"MakeRandom", PatternPresses::random},      {"Makesennuki", PatternPresses::sennuki},
-        {"OriginalImage", PatternPresses::original},
+        {"makeLargeGrid", PatternPresses::grid},
+        {"makeFineGrid", PatternPresses::gridSmall},
+        {"makeDiagonalLines", PatternPresses::naname},
+        {"makeTriangles", PatternPresses::triangle},
+        {"makeRandomLines", PatternPresses::random},
+        {"makeLineRemoval", PatternPresses::sennuki},
+        {"placeOriginalPicture", PatternPresses::original},
     };
     const struct
     {
@@ -189,14 +192,14 @@ TEST_CASE("a press leaves no trace of the board before")
                 used.board.setFillColor(Palette::color(12));
                 used.board.floodFill(300, 210);
                 used.strip.filledBox(0, 0, 400, 10, Palette::color(9));
-                used.board.setDrawWidth(7);
-                used.random.RestartRandom(); // the random patterns start where the fresh one did
+                used.board.setPenWidth(7);
+                used.random.restart(); // the random patterns start where the fresh one did
 
                 used.press(press.pattern);
                 CHECK(used.board.image() == fresh.board.image());
                 CHECK(used.strip.image() == Surface(640, 11).image());
                 if (press.pattern != PatternPresses::original)
-                    CHECK(used.board.DrawWidth() == width);
+                    CHECK(used.board.penWidth() == width);
             }
         }
     }

@@ -59,8 +59,8 @@ TEST_CASE("a press takes its share of the sequence")
         bool restarts;
         int numbers;
     } rows[] = {
-        {"MakeRandom continues, 18", PatternPresses::random, false, 18},
-        {"Makesennuki restarts, 356", PatternPresses::sennuki, true, 356},
+        {"makeRandomLines continues, 18", PatternPresses::random, false, 18},
+        {"makeLineRemoval restarts, 356", PatternPresses::sennuki, true, 356},
     };
     for (const auto &row : rows) {
         CAPTURE(row.name);
@@ -71,11 +71,11 @@ TEST_CASE("a press takes its share of the sequence")
 
         fixture.press(row.pattern);
         if (row.restarts)
-            expected.RestartRandom();
+            expected.restart();
         for (int n = 0; n < row.numbers; ++n)
-            expected.NextRandom();
+            expected.next();
         for (int n = 0; n < 4; ++n)
-            CHECK(fixture.random.NextRandom() == expected.NextRandom());
+            CHECK(fixture.random.next() == expected.next());
     }
 }
 
@@ -86,8 +86,8 @@ TEST_CASE("two presses in a row differ")
         std::string_view name;
         PatternPress pattern;
     } rows[] = {
-        {"MakeRandom", PatternPresses::random},
-        {"Makesennuki", PatternPresses::sennuki},
+        {"makeRandomLines", PatternPresses::random},
+        {"makeLineRemoval", PatternPresses::sennuki},
     };
     for (const auto &row : rows) {
         CAPTURE(row.name);
@@ -115,10 +115,10 @@ TEST_CASE("random lines run from edge to edge")
                 std::vector<int> first; // each line's first end is drawn before its second
                 std::vector<int> second;
                 for (int n = 0; n < count; ++n) {
-                    first.push_back(static_cast<int>(
-                        std::nearbyint(static_cast<double>(copy.NextRandom()) * span)));
-                    second.push_back(static_cast<int>(
-                        std::nearbyint(static_cast<double>(copy.NextRandom()) * span)));
+                    first.push_back(
+                        static_cast<int>(std::nearbyint(static_cast<double>(copy.next()) * span)));
+                    second.push_back(
+                        static_cast<int>(std::nearbyint(static_cast<double>(copy.next()) * span)));
                 }
                 return std::pair(first, second);
             };
@@ -201,7 +201,7 @@ TEST_CASE("line removal keeps a wall only below its rate")
     for (const auto &row : rows) {
         CAPTURE(row.name);
         RandomSequence copy([] { return ClockSeed; });
-        float rate = copy.NextRandom();
+        float rate = copy.next();
         if (row.rateStep != 0)
             rate = std::nextafter(rate, row.rateStep > 0 ? 2.0f : -1.0f);
 

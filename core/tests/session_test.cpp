@@ -61,9 +61,9 @@ TEST_CASE("a control the teacher switched off changes nothing")
     } rows[] = {
         {"check", Switch::Search, [](GameSession &s) { return s.check(); }},
         {"grid", Switch::PatternChoice,
-         [](GameSession &s) { return s.makePattern(Pattern::Grid); }},
+         [](GameSession &s) { return s.makePattern(Pattern::LargeGrid); }},
         {"random lines", Switch::PatternChoice,
-         [](GameSession &s) { return s.makePattern(Pattern::Random); }},
+         [](GameSession &s) { return s.makePattern(Pattern::RandomLines); }},
         {"swatch", Switch::ColorChange, [](GameSession &s) { return s.stepColor(Side::Right); }},
         {"picture", Switch::FileOpen,
          [](GameSession &s) { return s.placePicture(Raster(20, 10, Palette::Black)); }},
@@ -113,7 +113,7 @@ TEST_CASE("a press floors the point, paints the side's colour and says where")
         CAPTURE(row.x);
         CAPTURE(row.y);
         GameSession session = loadedSession();
-        session.makePattern(Pattern::Grid);
+        session.makePattern(Pattern::LargeGrid);
         const SessionChanges changes = session.press(row.side, row.x, row.y);
         CHECK(changes.board == row.painted);
         if (!row.painted.isEmpty()) {
@@ -129,7 +129,7 @@ TEST_CASE("the check counts by the current colours and shows the squares only wh
         CAPTURE(squares);
         GameSession session = loadedSession();
         session.setSwitch(Switch::ShowSquares, squares);
-        session.makePattern(Pattern::Grid);
+        session.makePattern(Pattern::LargeGrid);
         session.stepColor(Side::Left); // 9 steps to 10 before any painting
         session.press(Side::Left, 5, 5);
         session.press(Side::Right, 85, 5);
@@ -159,7 +159,7 @@ TEST_CASE("the squares go with the next change of the board, and only then")
     } rows[] = {
         {"press", [](GameSession &s) { return s.press(Side::Left, 5, 5); }, true},
         {"press on a line", [](GameSession &s) { return s.press(Side::Left, 80, 5); }, true},
-        {"pattern", [](GameSession &s) { return s.makePattern(Pattern::GridSmall); }, true},
+        {"pattern", [](GameSession &s) { return s.makePattern(Pattern::FineGrid); }, true},
         {"built-in picture", [](GameSession &s) { return s.showOriginalPicture(); }, true},
         {"picture", [](GameSession &s) { return s.placePicture(Raster(4, 4, Palette::White)); },
          true},
@@ -171,7 +171,7 @@ TEST_CASE("the squares go with the next change of the board, and only then")
         CAPTURE(row.name);
         GameSession session = loadedSession();
         session.setSwitch(Switch::ShowSquares, true);
-        session.makePattern(Pattern::Grid);
+        session.makePattern(Pattern::LargeGrid);
         session.check();
         REQUIRE(session.squares());
         CHECK(row.act(session).squares == row.hides);
@@ -182,7 +182,7 @@ TEST_CASE("the squares go with the next change of the board, and only then")
 TEST_CASE("a picture replaces the board from the top left and keeps the graph")
 {
     GameSession session = loadedSession();
-    session.makePattern(Pattern::Grid);
+    session.makePattern(Pattern::LargeGrid);
     session.press(Side::Left, 5, 5);
     session.check();
     const Raster graph = session.strip().image();

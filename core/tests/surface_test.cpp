@@ -96,8 +96,8 @@ TEST_CASE("the whole empty board is one region")
     const FillResult result = board.floodFill(320, 240);
     CHECK(result.painted == 640 * 480);
     CHECK(result.bounds == Rect{0, 0, 640, 480});
-    CHECK(board.Point(0, 0) == Palette::colorValue(Palette::color(9)));
-    CHECK(board.Point(639, 479) == Palette::colorValue(Palette::color(9)));
+    CHECK(board.colorValueAt(0, 0) == Palette::colorValue(Palette::color(9)));
+    CHECK(board.colorValueAt(639, 479) == Palette::colorValue(Palette::color(9)));
 }
 
 // A line from the top-left corner to the far edge must split the square in two.
@@ -116,7 +116,7 @@ TEST_CASE("diagonal walls hold against the fill")
     for (const auto &row : rows) {
         CAPTURE(row.name);
         Surface surface(40, 40);
-        surface.setDrawWidth(row.width);
+        surface.setPenWidth(row.width);
         surface.line(0, 0, row.end.x, row.end.y, Palette::Black);
         if (row.end.x < 39)
             surface.line(row.end.x, row.end.y, row.end.x, 39, Palette::Black);
@@ -125,7 +125,7 @@ TEST_CASE("diagonal walls hold against the fill")
         surface.setFillStyle(Surface::FillStyle::Solid);
         surface.setFillColor(Palette::color(12));
         surface.floodFill(39, 0);
-        CHECK(surface.Point(0, 39) == Palette::colorValue(Palette::White));
+        CHECK(surface.colorValueAt(0, 39) == Palette::colorValue(Palette::White));
     }
 }
 
@@ -208,7 +208,7 @@ TEST_CASE("Point gives the colour value or -1")
     surface.setPicture(AsciiRaster::toRaster({"rb.", "#.."}));
     for (const auto &row : rows) {
         CAPTURE(row.name);
-        CHECK(surface.Point(row.at.x, row.at.y) == row.value);
+        CHECK(surface.colorValueAt(row.at.x, row.at.y) == row.value);
     }
 }
 
@@ -235,7 +235,7 @@ TEST_CASE("a transparent brush paints nothing")
     board.setFillColor(Palette::color(12));
     board.setFillStyle(Surface::FillStyle::Transparent);
     CHECK(board.floodFill(1, 1).painted == 0);
-    CHECK(board.Point(1, 1) == Palette::colorValue(Palette::White));
+    CHECK(board.colorValueAt(1, 1) == Palette::colorValue(Palette::White));
 }
 
 TEST_CASE("the palette holds the sixteen basic colours")

@@ -73,22 +73,22 @@ void MorvaneMain::makePattern(Pattern pattern)
 
 void MorvaneMain::MakeRandom_Click()
 {
-    makePattern(Pattern::Random);
+    makePattern(Pattern::RandomLines);
 }
 
 void MorvaneMain::MakeGrid_Click()
 {
-    makePattern(Pattern::Grid);
+    makePattern(Pattern::LargeGrid);
 }
 
 void MorvaneMain::MakeGridSmall_Click()
 {
-    makePattern(Pattern::GridSmall);
+    makePattern(Pattern::FineGrid);
 }
 
 void MorvaneMain::MakeNaname_Click()
 {
-    makePattern(Pattern::Diagonal);
+    makePattern(Pattern::DiagonalLines);
 }
 
 void MorvaneMain::Makesennuki_Click()

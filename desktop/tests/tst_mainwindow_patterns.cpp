@@ -119,8 +119,8 @@ void MainWindowPatternsTest::eachButtonLeavesFreshBlackLinesOnWhite()
 
     const MorvaneMainControls &ui = m_main->controls();
     const Surface &strip = m_main->stripSurface();
-    QVERIFY(isPlain(m_main->stripImage(), strip.BackColor()));
-    QVERIFY(isPlain(shownOnScreen(ui.PicMenseki), strip.BackColor()));
+    QVERIFY(isPlain(m_main->stripImage(), strip.backColor()));
+    QVERIFY(isPlain(shownOnScreen(ui.PicMenseki), strip.backColor()));
 
     const QImage board = m_main->boardImage();
     const Colours count = countColours(board);
@@ -159,7 +159,7 @@ void MainWindowPatternsTest::withoutPatternChoiceOnlyTrianglesAndThePictureAnswe
     const QImage board = m_main->boardImage();
     if (answers) {
         QCOMPARE(countColours(board).other, 0);
-        QVERIFY(isPlain(m_main->stripImage(), m_main->stripSurface().BackColor()));
+        QVERIFY(isPlain(m_main->stripImage(), m_main->stripSurface().backColor()));
     } else {
         QCOMPARE(board, painted);
         QCOMPARE(m_main->stripImage(), graph);

@@ -26,16 +26,16 @@ void fixed(Surface &board, Surface &strip, const GameSettings &settings, RandomS
 
 inline void showOriginal(Surface &board, Surface &strip, const GameSettings &, RandomSequence &)
 {
-    OriginalImage(board, strip, originalPicture());
+    placeOriginalPicture(board, strip, originalPicture());
 }
 
-constexpr PatternPress grid = &fixed<MakeGrid>;
-constexpr PatternPress gridSmall = &fixed<MakeGridSmall>;
-constexpr PatternPress naname = &fixed<MakeNaname>;
-constexpr PatternPress triangle = &fixed<MakeTriangle>;
+constexpr PatternPress grid = &fixed<makeLargeGrid>;
+constexpr PatternPress gridSmall = &fixed<makeFineGrid>;
+constexpr PatternPress naname = &fixed<makeDiagonalLines>;
+constexpr PatternPress triangle = &fixed<makeTriangles>;
 constexpr PatternPress original = &showOriginal;
-constexpr PatternPress random = &MakeRandom;
-constexpr PatternPress sennuki = &Makesennuki;
+constexpr PatternPress random = &makeRandomLines;
+constexpr PatternPress sennuki = &makeLineRemoval;
 
 } // namespace PatternPresses
 

@@ -25,7 +25,7 @@ SurfaceView::SurfaceView(const Surface &surface, Border border, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_StaticContents);
     const int frame = 2 * borderWidth();
-    setFixedSize(surface.ScaleWidth() + frame, surface.ScaleHeight() + frame);
+    setFixedSize(surface.width() + frame, surface.height() + frame);
 }
 
 int SurfaceView::borderWidth() const

@@ -55,7 +55,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    QSize surfaceSize() const { return {m_surface.ScaleWidth(), m_surface.ScaleHeight()}; }
+    QSize surfaceSize() const { return {m_surface.width(), m_surface.height()}; }
     qreal pixelsPerMillimetre() const;
     void takeFocusAsAPressDoes();
 

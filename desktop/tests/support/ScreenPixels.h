@@ -17,7 +17,7 @@ inline QImage shownOnScreen(SurfaceView *view)
     QCoreApplication::processEvents();
     QWidget *window = view->window();
     const QRect inner(view->mapTo(window, view->innerOrigin()),
-                      QSize(view->surface().ScaleWidth(), view->surface().ScaleHeight()));
+                      QSize(view->surface().width(), view->surface().height()));
     return window->screen()
         ->grabWindow(window->winId(), inner.x(), inner.y(), inner.width(), inner.height())
         .toImage()
