@@ -4,6 +4,7 @@
 #     every front-end, the browser's too, runs the same rules;
 #   - desktop/ includes core/, desktop/ and the metafile helper's protocol headers, never web/;
 #   - the metafile helper includes only itself, the core's picture limits and libwmf;
+#   - the browser's bindings (web/) include the core and emscripten's own headers;
 #   - no folder includes a folder that, directly or through others, includes it back.
 # A folder is the directory a source file sits in; includes inside one folder do not count.
 set -euo pipefail
@@ -28,7 +29,7 @@ standard=" ${standard_headers[*]} "
 edges=$(mktemp)
 trap 'rm -f "$edges"' EXIT
 mapfile -t files < <(git ls-files 'core/*.h' 'core/*.cpp' 'core/*.inc' 'desktop/*.h' 'desktop/*.cpp' \
-    'metafile/*.h' 'metafile/*.cpp')
+    'metafile/*.h' 'metafile/*.cpp' 'web/*.h' 'web/*.cpp')
 for file in "${files[@]}"; do
     folder=$(dirname "$file")
     while read -r included; do
@@ -37,6 +38,7 @@ for file in "${files[@]}"; do
             core/*:core/*) ;;
             desktop/*:core/* | desktop/*:desktop/* | desktop/*:metafile/*) ;;
             metafile/*:metafile/* | metafile/*:core/pictures/*) ;;
+            web/*:core/* | web/*:web/*) ;;
             desktop/tests/*:support/* | core/tests/*:support/* | desktop/tests/*:*.moc) continue ;;
             *) fail "$file includes \"$included\"" ;;
         esac
