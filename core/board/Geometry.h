@@ -1,6 +1,7 @@
 #pragma once
 
-// Positions and sizes on a raster, in its pixels, with the origin at the top left.
+// Positions and sizes on a raster, in its pixels, with the origin at the top left: whole pixels,
+// and fractional ones where input lands between them.
 
 struct Point
 {
@@ -17,6 +18,24 @@ struct Size
 
     bool isEmpty() const { return width <= 0 || height <= 0; }
     friend bool operator==(const Size &, const Size &) = default;
+};
+
+// A position on the board in its pixels, between them too: a finger seldom lands on a corner.
+struct PointF
+{
+    double x = 0;
+    double y = 0;
+
+    friend bool operator==(const PointF &, const PointF &) = default;
+};
+
+// A width and a height in board pixels.
+struct SizeF
+{
+    double width = 0;
+    double height = 0;
+
+    friend bool operator==(const SizeF &, const SizeF &) = default;
 };
 
 // A rectangle of whole pixels: `width` x `height` from (x, y). Empty when either side is 0.

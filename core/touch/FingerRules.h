@@ -1,26 +1,10 @@
 #pragma once
 
+#include "core/board/Geometry.h"
+
 #include <chrono>
 #include <map>
 #include <vector>
-
-// A position on the board in its pixels, between them too: a finger seldom lands on a corner.
-struct PointF
-{
-    double x = 0;
-    double y = 0;
-
-    friend bool operator==(const PointF &, const PointF &) = default;
-};
-
-// A width and a height in board pixels.
-struct SizeF
-{
-    double width = 0;
-    double height = 0;
-
-    friend bool operator==(const SizeF &, const SizeF &) = default;
-};
 
 // Follows the fingers on the play board, each by its touch id, and says what they paint. A tap
 // paints with the first side's colour when the finger lifts; a finger held still for HoldTime
